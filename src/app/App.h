@@ -1,0 +1,90 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/services.h"
+#include "platform/tray_icons.h"
+#include "platform/window.h"
+#include "settings/SettingsRecord.h"
+
+namespace kvirlo {
+
+class Form1;
+class Form2;
+class Form3;
+class Form4;
+class Player;
+class formAbout;
+class frmSlug;
+
+// The whole program: its seven windows, its shared state and the services it
+// was given. It has no globals, so a test builds a fresh one on fakes.
+class App : public WindowHost {
+ public:
+  explicit App(Services services, ModelObserver* observer = nullptr);
+  ~App() override;
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+
+  // Program start: loads the main window and shows it, unless the load
+  // resumed a reminder that now waits quietly.
+  void run();
+
+  Services& services() { return services_; }
+  ModelContext& context() { return context_; }
+  void setObserver(ModelObserver* observer) { context_.observer = observer; }
+
+  // Each reference to a window that does not exist creates it, hidden, and
+  // runs its load step.
+  Form1& form1();
+  Form2& form2();
+  Form3& form3();
+  Form4& form4();
+  Player& player();
+  formAbout& about();
+  frmSlug& slug();
+
+  // The window if it exists, without creating it.
+  Window* existing(WindowId id) const;
+  bool exists(WindowId id) const { return existing(id) != nullptr; }
+  // Every window that exists now, in a fixed order.
+  std::vector<Window*> windows() const;
+
+  // Runs the window's unload step and destroys it; the next reference
+  // creates it afresh. Unloading a window that does not exist does nothing.
+  void unload(Window& window) override;
+  void unload(WindowId id);
+
+  // Windows unloaded during an event are freed once the event is over; a
+  // view calls this after each event it delivers.
+  void collectGarbage() { graveyard_.clear(); }
+
+  // Shared state.
+  SettingsRecord settings;
+  std::string WinDir;
+  std::string RunningState;
+  double AlarmHour = 0;
+  double AlarmMinute = 0;
+  TrayIconRecord TrayIcon;
+
+ private:
+  template <typename W>
+  W& reference(std::unique_ptr<W>& slot);
+  template <typename W>
+  bool bury(std::unique_ptr<W>& slot, Window& window);
+
+  Services services_;
+  ModelContext context_;
+  std::vector<std::unique_ptr<Window>> graveyard_;
+  std::unique_ptr<Form1> form1_;
+  std::unique_ptr<Form2> form2_;
+  std::unique_ptr<Form3> form3_;
+  std::unique_ptr<Form4> form4_;
+  std::unique_ptr<Player> player_;
+  std::unique_ptr<formAbout> about_;
+  std::unique_ptr<frmSlug> slug_;
+};
+
+}  // namespace kvirlo

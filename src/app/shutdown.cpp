@@ -1,0 +1,24 @@
+#include "app/shutdown.h"
+
+#include <cstdlib>
+
+#include "app/App.h"
+#include "app/texts.h"
+#include "settings/settings_module.h"
+
+namespace kvirlo {
+
+void ExitProgram(App& app) {
+  Services& sys = app.services();
+  // A save that fails must not keep the reminder armed for the next logon:
+  // the clean-up below runs whatever the save did.
+  SaveSettings(app);
+  sys.tray.remove(app.TrayIcon);
+  sys.autostart.remove(texts::AppTitle);
+  sys.store.set("running", "OFF");
+  sys.process.end();
+  // end() never comes back; should a platform's ever do, nothing may run on.
+  std::abort();
+}
+
+}  // namespace kvirlo

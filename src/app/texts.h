@@ -1,0 +1,12 @@
+#pragma once
+
+// Names and titles the program shows in more than one place.
+namespace kvirlo::texts {
+
+inline constexpr const char* AppTitle = "Квирло 3.01";     // boxes without a title; autostart name
+inline constexpr const char* MainCaption = "Квирло 3.0";   // the main window
+inline constexpr const char* ShortName = "Квирло";         // confirmations, tray tip, alert
+inline constexpr const char* EntryTitle = "Напаоминатель"; // entry errors
+inline constexpr const char* ExitQuestion = "Завершить работу квирло?";
+
+}  // namespace kvirlo::texts

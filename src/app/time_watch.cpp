@@ -1,0 +1,18 @@
+// The time watch: opens the alert once the reminder's hour and minute are reached.
+
+#include "alert/Form2.h"
+#include "app/App.h"
+#include "app/Form1.h"
+
+namespace kvirlo {
+
+void Form1::Timer1_Timer() {
+  Clock& clock = app_.services().clock;
+  if (clock.localTime().hour < app_.AlarmHour) return;
+  // A fresh reading: the hour may have just turned over.
+  if (clock.localTime().minute < app_.AlarmMinute) return;
+  app_.form2().show();
+  Timer1.setEnabled(false);
+}
+
+}  // namespace kvirlo

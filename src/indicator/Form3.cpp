@@ -1,0 +1,55 @@
+#include "indicator/Form3.h"
+
+#include "app/App.h"
+#include "app/Form1.h"
+#include "indicator/Form4.h"
+#include "platform/numbers.h"
+
+namespace kvirlo {
+
+Form3::Form3(App& app) : Window(app.context(), WindowId::Form3, "Form3"), app_(app) {
+  border = BorderStyle::None;
+  minButton = maxButton = false;
+  hasIcon = false;
+  clientWidth = 1515;
+  clientHeight = 525;
+  setGeometry({DesignLeft, DesignTop, 1515, 525});
+  setBackColor(rgb(0, 0, 0));
+  Label1.setGeometry({80, 0, 1335, 255});
+  Label1.setForeColor(rgb(128, 255, 128));
+  Label1.setBackColor(rgb(0, 0, 0));
+  Label2.setGeometry({80, 240, 1095, 255});
+  Label2.setForeColor(rgb(255, 0, 0));
+  Label2.setBackColor(rgb(0, 0, 0));
+  Picture1.setGeometry({1200, 240, 255, 255});
+  Picture1.setBackColor(rgb(0, 0, 0));
+
+  Label1.onMouseDown = [this](int button) { Label1_MouseDown(button); };
+  Label2.onMouseDown = [this](int button) { Label2_MouseDown(button); };
+  Picture1.onClick = [this] { Picture1_Click(); };
+  Timer1.onTick = [this] { Timer1_Timer(); };
+}
+
+void Form3::Timer1_Timer() {
+  const TimeOfDay now = app_.services().clock.localTime();
+  const double count = (app_.AlarmHour - now.hour) * 60 + (app_.AlarmMinute - now.minute);
+  Label2.setText(formatNumber(count) + " Мин.");
+}
+
+void Form3::Form_Activate() {
+  Form1& main = app_.form1();
+  if (main.Check2.value() == check::Checked) {
+    setTopMost();
+    main.Check1.setValue(check::Checked);
+  }
+  if (main.Check2.value() == check::Unchecked) sendToBottom();
+}
+
+// Any button on either label moves the window with the pointer.
+void Form3::Label1_MouseDown(int) { beginDrag(); }
+
+void Form3::Label2_MouseDown(int) { beginDrag(); }
+
+void Form3::Picture1_Click() { app_.form4().show(); }
+
+}  // namespace kvirlo

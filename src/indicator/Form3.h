@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/control.h"
+#include "platform/timer.h"
+#include "platform/window.h"
+
+namespace kvirlo {
+
+class App;
+
+// The countdown indicator: a tiny borderless window with the minutes left.
+class Form3 : public Window {
+ public:
+  explicit Form3(App& app);
+
+  static constexpr double DesignLeft = 10560;
+  static constexpr double DesignTop = 0;
+
+  void Form_Activate() override;
+  void Timer1_Timer();
+  void Label1_MouseDown(int button);
+  void Label2_MouseDown(int button);
+  void Picture1_Click();
+
+  Control Label1{*this, "Label1", ControlKind::Label, "До напоминания"};
+  Control Label2{*this, "Label2", ControlKind::Label};
+  Control Picture1{*this, "Picture1", ControlKind::Picture};
+
+  // The count can change only when a minute starts or the clock is set, so
+  // that is when it is refreshed; the first refresh comes a second after
+  // the window is created.
+  Timer Timer1{*this, "Timer1", 1000, true, Timer::Cadence::MinuteStarts, Milliseconds(1000)};
+
+ private:
+  App& app_;
+};
+
+}  // namespace kvirlo

@@ -1,0 +1,125 @@
+#include "platform/control.h"
+
+#include <utility>
+
+#include "platform/window.h"
+
+namespace kvirlo {
+
+Control::Control(Window& owner, std::string name, ControlKind kind, std::string text)
+    : owner_(owner), name_(std::move(name)), kind_(kind), text_(std::move(text)) {
+  owner_.addControl(*this);
+}
+
+void Control::changed(Property property) { owner_.controlChanged(*this, property); }
+
+void Control::setText(std::string text) {
+  if (text == text_) return;
+  text_ = std::move(text);
+  changed(Property::Text);
+  if (kind_ == ControlKind::TextBox && onChange) onChange();
+}
+
+void Control::setValue(int value) {
+  if (value == value_) return;
+  if (kind_ == ControlKind::OptionButton && value != 0) {
+    value = 1;
+    if (value_ == 1) return;
+    owner_.clearOtherOptions(*this);
+  }
+  value_ = value;
+  changed(Property::Value);
+  const bool fires = kind_ == ControlKind::CheckBox ||
+                     (kind_ == ControlKind::OptionButton && value_ == 1);
+  if (fires && onChange) onChange();
+}
+
+void Control::setEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  changed(Property::Enabled);
+}
+
+void Control::setVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  changed(Property::Visible);
+}
+
+void Control::setBackColor(Colour colour) {
+  if (colour == backColor_) return;
+  backColor_ = colour;
+  changed(Property::BackColor);
+}
+
+void Control::setForeColor(Colour colour) {
+  if (colour == foreColor_) return;
+  foreColor_ = colour;
+  changed(Property::ForeColor);
+}
+
+void Control::setGeometry(Rect rect) {
+  if (rect == geometry_) return;
+  geometry_ = rect;
+  changed(Property::Geometry);
+}
+
+void Control::setLocked(bool locked) {
+  if (locked == locked_) return;
+  locked_ = locked;
+  changed(Property::Locked);
+}
+
+void Control::setRange(int minimum, int maximum) {
+  if (minimum == minimum_ && maximum == maximum_) return;
+  minimum_ = minimum;
+  maximum_ = maximum;
+  changed(Property::Range);
+}
+
+void Control::click() {
+  if (!enabled_) return;
+  switch (kind_) {
+    case ControlKind::CheckBox:
+      setValue(value_ == check::Checked ? check::Unchecked : check::Checked);
+      break;
+    case ControlKind::OptionButton:
+      setValue(1);
+      break;
+    default:
+      if (onClick) onClick();
+      break;
+  }
+}
+
+void Control::userMovesTo(int value) {
+  if (!enabled_) return;
+  if (value < minimum_) value = minimum_;
+  if (value > maximum_) value = maximum_;
+  if (value == value_) return;
+  value_ = value;
+  changed(Property::Value);
+  if (onScroll) onScroll();
+}
+
+void Control::userSpins(int step) {
+  if (enabled_ && onSpin) onSpin(step);
+}
+
+void Control::keyDown(int key) {
+  if (onKeyDown) onKeyDown(key);
+}
+
+void Control::mouseDown(int button) {
+  if (onMouseDown) onMouseDown(button);
+}
+
+void Control::mouseUp(int button) {
+  if (onMouseUp) onMouseUp(button);
+}
+
+void Control::mouseMove() {
+  if (onMouseMove) onMouseMove();
+}
+
+}  // namespace kvirlo

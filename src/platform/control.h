@@ -1,0 +1,149 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/colour.h"
+#include "platform/model_observer.h"
+
+namespace kvirlo {
+
+class Window;
+
+enum class ControlKind {
+  Label,
+  TextBox,
+  CheckBox,
+  OptionButton,
+  CommandButton,
+  Frame,
+  Picture,
+  Line,
+  Slider,
+  UpDown,
+};
+
+// Position and size in twips (1/1440 inch, 15 twips a pixel at 96 dpi).
+struct Rect {
+  double left = 0;
+  double top = 0;
+  double width = 0;
+  double height = 0;
+  bool operator==(const Rect&) const = default;
+};
+
+struct Font {
+  std::string face;   // empty: the system's default face
+  double points = 0;  // 0: the system's default size
+  bool bold = false;
+  bool underline = false;
+};
+
+// Keys the handlers look at, as the platform numbers them.
+namespace keys {
+constexpr int Backspace = 8;
+constexpr int Space = 32;
+}  // namespace keys
+
+// Mouse buttons as the handlers receive them.
+namespace buttons {
+constexpr int Left = 1;
+constexpr int Right = 2;
+constexpr int Middle = 4;
+}  // namespace buttons
+
+// A check box's values.
+namespace check {
+constexpr int Unchecked = 0;
+constexpr int Checked = 1;
+constexpr int Grayed = 2;
+}  // namespace check
+
+// One control of a window, as plain state plus the window's handlers for it.
+// A change by code behaves as the same change by the user: the change handler
+// runs once, and only when the value really changes.
+class Control {
+ public:
+  Control(Window& owner, std::string name, ControlKind kind, std::string text = {});
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  Window& window() const { return owner_; }
+  const std::string& name() const { return name_; }
+  ControlKind kind() const { return kind_; }
+
+  // Text of a field; caption of a label, button, check box or frame.
+  const std::string& text() const { return text_; }
+  void setText(std::string text);
+
+  // Check box 0/1/2, option button 0/1, slider or spinner position.
+  int value() const { return value_; }
+  void setValue(int value);
+
+  bool enabled() const { return enabled_; }
+  void setEnabled(bool enabled);
+  bool visible() const { return visible_; }
+  void setVisible(bool visible);
+  Colour backColor() const { return backColor_; }
+  void setBackColor(Colour colour);
+  Colour foreColor() const { return foreColor_; }
+  void setForeColor(Colour colour);
+  const Rect& geometry() const { return geometry_; }
+  void setGeometry(Rect rect);
+  bool locked() const { return locked_; }
+  void setLocked(bool locked);
+  int minimum() const { return minimum_; }
+  int maximum() const { return maximum_; }
+  void setRange(int minimum, int maximum);
+
+  // Design-time settings that never change while the program runs.
+  int maxLength = 0;        // a text field's limit on typing; 0 = none
+  bool multiLine = false;
+  bool verticalScrollBar = false;
+  bool readOnly = false;    // a field the user can read but never type into
+  std::string toolTip;
+  Font font;
+  Control* container = nullptr;  // the frame it sits in, if any
+  int group = 0;                 // option buttons of one group exclude each other
+  int smallChange = 1;
+  int largeChange = 1;
+
+  // Handlers, set by the window that owns the control.
+  std::function<void()> onChange;  // text changed, box ticked, option chosen
+  std::function<void()> onClick;   // button, label or picture clicked
+  std::function<void()> onScroll;  // the user moved a slider
+  std::function<void(int)> onSpin; // the user stepped a spinner (+1 or -1)
+  std::function<void(int key)> onKeyDown;
+  std::function<void(int button)> onMouseDown;
+  std::function<void(int button)> onMouseUp;
+  std::function<void()> onMouseMove;
+
+  // What a user does; the views call these.
+  void click();                 // a click: toggles a check box, selects an option
+  void userMovesTo(int value);  // a slider moved by mouse or keyboard
+  void userSpins(int step);     // a spinner's arrow
+  void keyDown(int key);
+  void mouseDown(int button);
+  void mouseUp(int button);
+  void mouseMove();
+
+ private:
+  void changed(Property property);
+
+  Window& owner_;
+  std::string name_;
+  ControlKind kind_;
+  std::string text_;
+  int value_ = 0;
+  bool enabled_ = true;
+  bool visible_ = true;
+  Colour backColor_ = 0xFFFFFF;
+  Colour foreColor_ = 0;
+  Rect geometry_;
+  bool locked_ = false;
+  int minimum_ = 0;
+  int maximum_ = 0;
+};
+
+}  // namespace kvirlo

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kvirlo {
+
+class Window;
+
+// An entry of a popup menu; an entry with children is a submenu, a caption
+// of "-" a separator line.
+class MenuItem {
+ public:
+  MenuItem(Window& owner, std::string name, std::string caption);
+  MenuItem(MenuItem& parent, std::string name, std::string caption);
+  MenuItem(const MenuItem&) = delete;
+  MenuItem& operator=(const MenuItem&) = delete;
+
+  Window& window() const { return owner_; }
+  const std::string& name() const { return name_; }
+  const std::string& caption() const { return caption_; }
+  bool isSeparator() const { return caption_ == "-"; }
+  const std::vector<MenuItem*>& children() const { return children_; }
+
+  std::function<void()> onClick;
+  void click() {
+    if (onClick) onClick();
+  }
+
+ private:
+  Window& owner_;
+  std::string name_;
+  std::string caption_;
+  std::vector<MenuItem*> children_;
+};
+
+}  // namespace kvirlo

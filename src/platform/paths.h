@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace kvirlo {
+
+// Where the program and its files are.
+class Paths {
+ public:
+  virtual ~Paths() = default;
+  // The folder the settings file and the default sound live in, without a
+  // trailing separator; "" when it cannot be found.
+  virtual std::string windowsDirectory() = 0;
+  // The folder holding the executable, as the system reports it (a drive
+  // root keeps its separator).
+  virtual std::string programDirectory() = 0;
+  // The executable's name without its extension, and the extension
+  // (".exe" on Windows, "" elsewhere).
+  virtual std::string executableBaseName() = 0;
+  virtual std::string executableExtension() = 0;
+  // The separator between the parts of a path: '\\' or '/'.
+  virtual char separator() = 0;
+};
+
+}  // namespace kvirlo

@@ -1,0 +1,125 @@
+#include "platform/window.h"
+
+#include <utility>
+
+namespace kvirlo {
+
+Window::Window(ModelContext& context, WindowId id, std::string caption)
+    : context_(context), id_(id), caption_(std::move(caption)) {}
+
+bool Window::observing() const { return context_.observer && announced_ && !unloaded_; }
+
+void Window::announce() {
+  announced_ = true;
+  if (context_.observer) context_.observer->windowCreated(*this);
+}
+
+void Window::changed(Property property) {
+  if (observing()) context_.observer->windowChanged(*this, property);
+}
+
+void Window::request(WindowRequest request) {
+  if (observing()) context_.observer->windowRequest(*this, request);
+}
+
+void Window::controlChanged(Control& control, Property property) {
+  if (observing()) context_.observer->controlChanged(control, property);
+}
+
+void Window::setCaption(std::string caption) {
+  if (caption == caption_) return;
+  caption_ = std::move(caption);
+  changed(Property::Text);
+}
+
+void Window::setLeft(double left) {
+  Rect r = geometry_;
+  r.left = left;
+  setGeometry(r);
+}
+
+void Window::setTop(double top) {
+  Rect r = geometry_;
+  r.top = top;
+  setGeometry(r);
+}
+
+void Window::setHeight(double height) {
+  Rect r = geometry_;
+  r.height = height;
+  setGeometry(r);
+}
+
+void Window::setGeometry(Rect rect) {
+  if (rect == geometry_) return;
+  geometry_ = rect;
+  changed(Property::Geometry);
+}
+
+void Window::noteMovedTo(double left, double top) {
+  geometry_.left = left;
+  geometry_.top = top;
+}
+
+void Window::setBackColor(Colour colour) {
+  if (colour == backColor_) return;
+  backColor_ = colour;
+  changed(Property::BackColor);
+}
+
+void Window::show() {
+  if (unloaded_) return;
+  if (!visible_) {
+    visible_ = true;
+    changed(Property::Visible);
+  }
+  activate();
+}
+
+void Window::hide() {
+  if (!visible_) return;
+  visible_ = false;
+  changed(Property::Visible);
+}
+
+void Window::activate() {
+  if (unloaded_) return;
+  request({WindowRequest::Kind::Activate});
+  Form_Activate();
+}
+
+void Window::popupMenu(MenuItem& menu) {
+  WindowRequest r{WindowRequest::Kind::PopupMenu};
+  r.menu = &menu;
+  request(r);
+}
+
+void Window::setFocus(Control& control) {
+  focused_ = &control;
+  WindowRequest r{WindowRequest::Kind::Focus};
+  r.control = &control;
+  request(r);
+}
+
+Control* Window::findControl(const std::string& name) const {
+  for (Control* c : controls_)
+    if (c->name() == name) return c;
+  return nullptr;
+}
+
+void Window::clearOtherOptions(Control& chosen) {
+  for (Control* c : controls_) {
+    if (c == &chosen || c->kind() != ControlKind::OptionButton) continue;
+    if (c->group != chosen.group || c->value() == 0) continue;
+    c->setValue(0);
+  }
+}
+
+void Window::markUnloaded() {
+  if (observing()) context_.observer->windowDestroyed(*this);
+  for (Timer* t : timers_) t->setEnabled(false);
+  unloaded_ = true;
+  visible_ = false;
+}
+
+}  // namespace kvirlo

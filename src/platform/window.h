@@ -1,0 +1,135 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/colour.h"
+#include "platform/control.h"
+#include "platform/menu_item.h"
+#include "platform/model_observer.h"
+#include "platform/timer.h"
+
+namespace kvirlo {
+
+class Window;
+
+// The seven windows of the program.
+enum class WindowId { Form1, Form2, Form3, Form4, Player, formAbout, frmSlug };
+
+// Whoever owns the windows: it destroys one on request.
+class WindowHost {
+ public:
+  virtual ~WindowHost() = default;
+  virtual void unload(Window& window) = 0;
+};
+
+// What every window model needs from outside.
+struct ModelContext {
+  Clock& clock;
+  WindowHost& host;
+  ModelObserver* observer = nullptr;
+};
+
+enum class BorderStyle { Sizable, FixedSingle, FixedDialog, None };
+
+// One window as plain state: its design properties, its controls, timers and
+// menus, and the steps the program runs when it loads, activates or unloads.
+class Window {
+ public:
+  Window(ModelContext& context, WindowId id, std::string caption);
+  virtual ~Window() = default;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  WindowId id() const { return id_; }
+  ModelContext& context() const { return context_; }
+
+  // The steps a window runs at its moments; each window fills in its own.
+  virtual void Form_Load() {}
+  virtual void Form_Activate() {}
+  virtual void Form_Unload() {}
+  // A close request (the close box, a log-off); by default the window unloads.
+  virtual void Form_QueryUnload() { context_.host.unload(*this); }
+
+  const std::string& caption() const { return caption_; }
+  void setCaption(std::string caption);
+  bool visible() const { return visible_; }
+  const Rect& geometry() const { return geometry_; }
+  double left() const { return geometry_.left; }
+  double top() const { return geometry_.top; }
+  double height() const { return geometry_.height; }
+  void setLeft(double left);
+  void setTop(double top);
+  void setHeight(double height);
+  void setGeometry(Rect rect);
+  Colour backColor() const { return backColor_; }
+  void setBackColor(Colour colour);
+
+  // Design-time settings.
+  BorderStyle border = BorderStyle::Sizable;
+  bool minButton = true;
+  bool maxButton = true;
+  bool centred = false;       // opens centred on the screen
+  bool hasIcon = true;
+  double clientWidth = 0;     // twips
+  double clientHeight = 0;    // twips
+  std::string backgroundPicture;
+
+  // Showing makes the window visible and active; hiding keeps it loaded.
+  void show();
+  void hide();
+  // Runs the activation step; the view calls it when the user activates the
+  // window, and showing does it too.
+  void activate();
+  // The user asks to close the window.
+  void requestClose() { Form_QueryUnload(); }
+
+  void setTopMost() { request({WindowRequest::Kind::TopMost}); }
+  void sendToBottom() { request({WindowRequest::Kind::Bottom}); }
+  void beginDrag() { request({WindowRequest::Kind::BeginDrag}); }
+  void popupMenu(MenuItem& menu);
+  void setFocus(Control& control);
+  Control* focusedControl() const { return focused_; }
+  // The view reports where the keyboard focus went and where the user put the window.
+  void noteFocus(Control* control) { focused_ = control; }
+  void noteMovedTo(double left, double top);
+
+  const std::vector<Control*>& controls() const { return controls_; }
+  const std::vector<Timer*>& timers() const { return timers_; }
+  const std::vector<MenuItem*>& menus() const { return menus_; }
+  Control* findControl(const std::string& name) const;
+
+  // Bookkeeping for the parts of a window and for its owner.
+  void addControl(Control& control) { controls_.push_back(&control); }
+  void addTimer(Timer& timer) { timers_.push_back(&timer); }
+  void addMenu(MenuItem& menu) { menus_.push_back(&menu); }
+  void controlChanged(Control& control, Property property);
+  void clearOtherOptions(Control& chosen);
+  bool isUnloaded() const { return unloaded_; }
+  // The owner calls this once the window is built: from then on the
+  // observer hears of every change.
+  void announce();
+  // Stops the timers and marks the window gone; the owner calls it on unload.
+  void markUnloaded();
+
+ private:
+  bool observing() const;
+  void changed(Property property);
+  void request(WindowRequest request);
+
+  ModelContext& context_;
+  WindowId id_;
+  std::string caption_;
+  bool visible_ = false;
+  Rect geometry_;
+  Colour backColor_ = rgb(0xE0, 0xE0, 0xE0);
+  Control* focused_ = nullptr;
+  bool announced_ = false;
+  bool unloaded_ = false;
+  std::vector<Control*> controls_;
+  std::vector<Timer*> timers_;
+  std::vector<MenuItem*> menus_;
+};
+
+}  // namespace kvirlo

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace kvirlo {
+
+class App;
+
+// Reads the settings file into the settings and applies them to the main
+// window and the indicator. Nothing is reported: a missing, short or damaged
+// file leaves the defaults for whatever it does not hold.
+void LoadSettings(App& app);
+
+// Writes the whole settings file from the settings and the windows' current
+// positions, replacing the old file only with a complete new one. False when
+// it could not be written.
+bool SaveSettings(App& app);
+
+}  // namespace kvirlo

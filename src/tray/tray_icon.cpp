@@ -1,0 +1,17 @@
+#include "tray/tray_icon.h"
+
+#include "app/App.h"
+#include "app/Form1.h"
+#include "app/texts.h"
+#include "tray/frmSlug.h"
+
+namespace kvirlo {
+
+void AddTrayIcon(App& app) {
+  app.slug();   // the icon's owner must exist to receive its clicks
+  app.form1();  // whose icon it shows
+  app.TrayIcon = {true, 1, texts::ShortName};
+  app.services().tray.add(app.TrayIcon);
+}
+
+}  // namespace kvirlo
