@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "alert/Form2.h"
+#include "app/App.h"
+#include "app/Form1.h"
+#include "fakes/world.h"
+#include "indicator/Form3.h"
+#include "indicator/Form4.h"
+#include "tray/frmSlug.h"
+
+namespace kvirlo {
+namespace {
+
+using testing::World;
+
+// Every way out ends the same: the settings saved, no tray icon, no autostart
+// entry, "running" = "OFF", the last reminder's texts kept, nothing after.
+struct Shutdown : ::testing::Test {
+  void SetUp() override {
+    ASSERT_TRUE(world.start());
+    world.app->form1().Check1.setValue(check::Unchecked);
+    world.startReminder("Позвонить", "18", "05");
+    world.files.files.clear();
+  }
+  void expectCleanEnd() {
+    EXPECT_EQ(world.process.ends, 1);
+    EXPECT_TRUE(world.hasSettingsFile());
+    EXPECT_TRUE(world.tray.icons.empty());
+    EXPECT_TRUE(world.autostart.entries.empty());
+    EXPECT_EQ(world.store.values["running"], "OFF");
+    EXPECT_EQ(world.store.values["Text_Kvir"], "Позвонить");
+    EXPECT_EQ(world.store.values["Hour_Kvir"], "18");
+    EXPECT_EQ(world.store.values["Minute_Kvir"], "05");
+  }
+  World world;
+};
+
+TEST_F(Shutdown, ClosingTheMainWindow) {
+  EXPECT_TRUE(World::ends([&] { world.app->form1().requestClose(); }));
+  expectCleanEnd();
+}
+
+TEST_F(Shutdown, TheMenusExitAsksNothing) {
+  EXPECT_TRUE(World::ends([&] { world.app->form1().mnuExit.click(); }));
+  EXPECT_TRUE(world.boxes.shown.empty());
+  expectCleanEnd();
+}
+
+TEST_F(Shutdown, TheTrayMenusExitAfterYes) {
+  world.boxes.answer(mb::AnswerNo);
+  EXPECT_FALSE(World::ends([&] { world.app->slug().mnuExit.click(); }));
+  EXPECT_EQ(world.tray.icons.size(), 1u) << "No leaves the program waiting";
+  world.boxes.answer(mb::AnswerYes);
+  EXPECT_TRUE(World::ends([&] { world.app->slug().mnuExit.click(); }));
+  EXPECT_EQ(world.boxes.shown.back().text, "Завершить работу квирло?");
+  EXPECT_EQ(world.boxes.shown.back().flags, 4);
+  EXPECT_EQ(world.boxes.shown.back().title, "Квирло");
+  expectCleanEnd();
+}
+
+TEST_F(Shutdown, TheAlertsExit) {
+  world.clock.advanceTo(testing::FakeClock::at(18, 5));
+  ASSERT_TRUE(world.app->exists(WindowId::Form2));
+  EXPECT_TRUE(World::ends([&] { world.app->form2().Command1.click(); }));
+  EXPECT_FALSE(world.app->form1().visible()) << "the main window is not shown first";
+  expectCleanEnd();
+}
+
+TEST_F(Shutdown, TheActionDialogsExitAfterYes) {
+  world.app->settings.IndicatorAction = 3;
+  world.boxes.answer(mb::AnswerYes);
+  EXPECT_TRUE(World::ends([&] { world.app->form4().Command1.click(); }));
+  expectCleanEnd();
+  EXPECT_NE(world.settingsFile().rfind(" 3 \r\n"), std::string::npos);
+}
+
+TEST_F(Shutdown, AFailedSaveStillCleansUp) {
+  world.files.readOnly.insert(world.settingsPath());
+  EXPECT_TRUE(World::ends([&] { world.app->form1().requestClose(); }));
+  EXPECT_TRUE(world.autostart.entries.empty());
+  EXPECT_EQ(world.store.values["running"], "OFF");
+}
+
+TEST(ShutdownWithoutReminder, StillMarksTheStoreAndRemovesTheEntries) {
+  World world;
+  ASSERT_TRUE(world.start());
+  EXPECT_TRUE(World::ends([&] { world.app->form1().requestClose(); }));
+  EXPECT_EQ(world.store.values["running"], "OFF");
+  EXPECT_EQ(world.autostart.removals, 1);
+  EXPECT_TRUE(world.boxes.shown.empty());
+}
+
+}  // namespace
+}  // namespace kvirlo
