@@ -156,7 +156,7 @@ void Player::Timer2_Timer() {
   if (deferredBeep_) return;
   deferredBeep_ = clock.once(Milliseconds(toneEndsAt_ - now), [this] {
     deferredBeep_.reset();
-    if (Timer2.enabled()) beepNow();
+    if (Timer2.enabled()) Timer2_Timer();
   });
 }
 

@@ -63,9 +63,15 @@ void FakeClock::fireMinuteWatchers() {
     auto it = entries_.find(id);
     if (it == entries_.end()) continue;  // cancelled by an earlier watcher
     auto callback = it->second.callback;
-    ++wakeUps_;
+    countWakeUp();
     callback();
   }
+}
+
+void FakeClock::countWakeUp() {
+  if (lastWake_ == steady_) return;
+  lastWake_ = steady_;
+  ++wakeUps_;
 }
 
 void FakeClock::advance(Milliseconds by) {
@@ -84,8 +90,8 @@ void FakeClock::advance(Milliseconds by) {
         bestDue = e.due;
       }
     }
-    const std::int64_t wallDayStart = wall_ - (((wall_ % kMinute) + kMinute) % kMinute);
-    const std::int64_t minuteDue = steady_ + (wallDayStart + kMinute - wall_);
+    const std::int64_t minuteStart = wall_ - (((wall_ % kMinute) + kMinute) % kMinute);
+    const std::int64_t minuteDue = steady_ + (minuteStart + kMinute - wall_);
     if (minuteWatchers && minuteDue <= end && (best == 0 || minuteDue <= bestDue)) {
       moveTo(minuteDue);
       fireMinuteWatchers();
@@ -99,7 +105,7 @@ void FakeClock::advance(Milliseconds by) {
       e.due += e.period;
     else
       entries_.erase(best);
-    ++wakeUps_;
+    countWakeUp();
     callback();
   }
   moveTo(end);

@@ -35,7 +35,7 @@ class FakeClock : public Clock {
   void setWallClock(std::int64_t wallMs);
 
   std::int64_t wallMs() const { return wall_; }
-  // How often the program was woken, and how many calls are pending.
+  // At how many distinct moments the program was woken, and how many calls are pending.
   int wakeUps() const { return wakeUps_; }
   std::size_t pending() const { return entries_.size(); }
 
@@ -53,11 +53,13 @@ class FakeClock : public Clock {
   void cancel(int id) { entries_.erase(id); }
   void moveTo(std::int64_t steady);
   void fireMinuteWatchers();
+  void countWakeUp();
 
   std::int64_t wall_;
   std::int64_t steady_ = 1'000'000;
   int nextId_ = 1;
   int wakeUps_ = 0;
+  std::int64_t lastWake_ = -1;
   std::map<int, Entry> entries_;
 };
 
