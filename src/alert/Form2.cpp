@@ -20,6 +20,7 @@ Form2::Form2(App& app) : Window(app.context(), WindowId::Form2, texts::ShortName
   backgroundPicture = "alert-background";
   Image1.setGeometry({120, 120, 480, 480});
   Image1.setBackColor(rgb(192, 255, 192));
+  Image1.picture = "bell";
   Label1.setGeometry({720, 120, 6000, 375});
   Label1.setForeColor(rgb(255, 0, 0));
   Label1.setBackColor(rgb(192, 255, 192));

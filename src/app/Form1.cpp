@@ -58,8 +58,8 @@ void Form1::layOut() {
   Text3.setGeometry({1080, 1560, 375, 315});
   Label5.setGeometry({1500, 1605, 420, 255});
   Command1.setGeometry({240, 1980, 1215, 345});
-  Check1.setGeometry({2100, 1560, 3300, 255});
-  Check2.setGeometry({2100, 1860, 3300, 255});
+  Check1.setGeometry({1980, 1560, 3540, 255});
+  Check2.setGeometry({1980, 1860, 3540, 255});
   Command3.setGeometry({5580, 1980, 1500, 345});
 
   Line1.setGeometry({120, 2520, 7080, 0});
@@ -73,11 +73,11 @@ void Form1::layOut() {
   Label7.setGeometry({4920, 2985, 600, 255});
   Text4.setGeometry({5580, 2940, 600, 315});
   UpDown1.setGeometry({6180, 2940, 255, 315});
-  Option1.setGeometry({4800, 3450, 1140, 255});
-  Option2.setGeometry({5940, 3450, 1140, 255});
-  Check5.setGeometry({240, 3900, 3480, 255});
-  Check6.setGeometry({3720, 3900, 3120, 255});
-  Text6.setGeometry({6900, 3870, 180, 315});
+  Option1.setGeometry({4740, 3480, 1140, 255});
+  Option2.setGeometry({5910, 3480, 1140, 255});
+  Check5.setGeometry({240, 3900, 3300, 255});
+  Check6.setGeometry({3540, 3900, 3240, 255});
+  Text6.setGeometry({6840, 3870, 240, 315});
 }
 
 void Form1::wireHandlers() {

@@ -30,7 +30,7 @@ class Form1 : public Window {
   void Timer1_Timer();
 
   // Popup menu and indicator options.
-  void Form_MouseUp(int button);
+  void Form_MouseUp(int button) override;
   void Frame3_MouseUp(int button);
   void Frame1_MouseUp(int button);
   void mnuAbout_Click();

@@ -103,6 +103,7 @@ class Control {
   bool verticalScrollBar = false;
   bool readOnly = false;    // a field the user can read but never type into
   std::string toolTip;
+  std::string picture;  // which of the program's pictures a picture or button shows
   Font font;
   Control* container = nullptr;  // the frame it sits in, if any
   int group = 0;                 // option buttons of one group exclude each other

@@ -51,6 +51,9 @@ class Window {
   virtual void Form_Unload() {}
   // A close request (the close box, a log-off); by default the window unloads.
   virtual void Form_QueryUnload() { context_.host.unload(*this); }
+  // The mouse over the window's bare background (no control under it).
+  virtual void Form_MouseUp(int /*button*/) {}
+  virtual void Form_MouseMove(int /*button*/) {}
 
   const std::string& caption() const { return caption_; }
   void setCaption(std::string caption);

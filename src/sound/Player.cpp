@@ -35,6 +35,7 @@ Player::Player(App& app)
   Text1.setForeColor(rgb(0, 0, 255));
   Text1.readOnly = true;
   Command1.setGeometry({4440, 1200, 495, 285});
+  Command1.picture = "open-folder";
   Line1.setGeometry({120, 1560, 4800, 0});
   Check1.setGeometry({120, 1680, 4215, 255});
   Label3_0.setGeometry({600, 1950, 735, 255});

@@ -6,8 +6,8 @@ namespace kvirlo::about {
 
 inline constexpr const char* ProductSiteAddress = "https://kvirlo.example.org/";
 inline constexpr const char* ProductSiteName = "kvirlo.example.org";
-inline constexpr const char* SecondSiteAddress = "https://kvirlo.example.org/town/";
-inline constexpr const char* TownLabel = "г. Квирлоград.";
+inline constexpr const char* SecondSiteAddress = "https://example.org/";
+inline constexpr const char* TownLabel = "г. Н-ск.";
 inline constexpr const char* Credit = "Разработчик: команда Квирло";
 inline constexpr const char* Rights = "© 2026";
 

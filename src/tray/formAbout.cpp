@@ -43,7 +43,7 @@ formAbout::formAbout(App& app)
   Label5.onClick = [this] { Label5_Click(); };
 }
 
-void formAbout::Form_MouseMove() {
+void formAbout::Form_MouseMove(int) {
   Label2_0.setForeColor(LinkBlack);
   Label5.setForeColor(LinkBlack);
 }

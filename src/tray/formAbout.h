@@ -17,7 +17,7 @@ class formAbout : public Window {
   static constexpr Colour LinkBlack = rgb(0, 0, 0);
 
   // The pointer over the bare background turns both links black again.
-  void Form_MouseMove();
+  void Form_MouseMove(int button = 0) override;
   void Label2_MouseMove(int index);
   void Label5_MouseMove();
   void Label2_Click(int index);

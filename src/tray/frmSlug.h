@@ -14,7 +14,7 @@ class frmSlug : public Window {
   explicit frmSlug(App& app);
 
   // A mouse event over the tray icon; only the right button opens the menu.
-  void Form_MouseMove(int button);
+  void Form_MouseMove(int button) override;
 
   void mnuSite_Internet_Click();
   void mnuAbout_Click();
