@@ -1,24 +1,26 @@
 # The commands a newcomer needs; the README starts with them.
-BUILD_CORE := build/core
+BUILD := build/linux
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps test run core clean
+.PHONY: all deps linux test run bench clean
 
-all: core
+all: linux
 
 deps:
 	@scripts/install-deps
 
-core: deps
-	@cmake -S . -B $(BUILD_CORE) -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
-	@cmake --build $(BUILD_CORE) -j $(JOBS)
+linux: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
 
-test: core
-	@ctest --test-dir $(BUILD_CORE) --output-on-failure -j $(JOBS)
+test: linux
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-run:
-	@echo "kvirlo: the desktop program is not built yet; only its core and tests exist (make test)." >&2
-	@exit 1
+run: linux
+	@scripts/run-linux $(BUILD)/kvirlo
+
+bench: linux
+	@bench/linux.sh $(BUILD)
 
 clean:
 	rm -rf build

@@ -1,0 +1,51 @@
+# A private desktop for the tests of the real program: an X server, a window
+# manager with a tray, a session bus and a sound server with a null sink
+# whose monitor can be recorded. Source it; call desktop_up, then desktop_down.
+
+desktop_up() {
+  export KV_TMP=$(mktemp -d /tmp/kvirlo-desktop.XXXXXX)
+  export HOME=$KV_TMP/home XDG_RUNTIME_DIR=$KV_TMP/run
+  export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share
+  mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+  unset WAYLAND_DISPLAY QT_QPA_PLATFORM SESSION_MANAGER
+
+  Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$KV_TMP/display" >/dev/null 2>&1 &
+  KV_XVFB=$!
+  for _ in $(seq 100); do [ -s "$KV_TMP/display" ] && break; sleep 0.1; done
+  export DISPLAY=:$(cat "$KV_TMP/display")
+  eval "$(dbus-launch --sh-syntax)"
+  KV_DBUS=$DBUS_SESSION_BUS_PID
+  icewm >/dev/null 2>&1 &
+  KV_WM=$!
+  pulseaudio --daemonize=no --exit-idle-time=-1 -n \
+    --load="module-null-sink sink_name=t" --load=module-native-protocol-unix >/dev/null 2>&1 &
+  KV_PULSE=$!
+  for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+  pactl set-default-sink t
+  sleep 1
+}
+
+desktop_down() {
+  kill $KV_WM $KV_PULSE $KV_DBUS $KV_XVFB 2>/dev/null
+  wait $KV_WM $KV_PULSE $KV_XVFB 2>/dev/null
+  rm -rf "$KV_TMP"
+}
+
+# Waits up to $2 seconds for a window whose whole title is $1; prints its id.
+wait_window() {
+  local id
+  for _ in $(seq $(( ${2:-10} * 10 ))); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# The same, quietly: true when the window shows within $2 seconds.
+window_shows() { wait_window "$@" >/dev/null; }
+
+# Clicks at twips ($2, $3) within window $1's client area (15 twips a pixel).
+click_at() {
+  xdotool mousemove --window "$1" $(( $2 / 15 )) $(( $3 / 15 )) click 1
+}

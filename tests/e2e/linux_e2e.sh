@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# One reminder through the real Linux program, as a user meets it: type it,
+# press «Пуск», let the clock reach the minute, hear the alarm, continue,
+# close the main window, and find everything cleaned up.
+set -uo pipefail
+program=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
+for tool in Xvfb icewm xdotool wmctrl pulseaudio parec sox faketime xclip dbus-launch; do
+  command -v $tool >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
+done
+. "$here/desktop.sh"
+desktop_up
+trap desktop_down EXIT
+
+failures=0
+check() {  # check DESCRIPTION COMMAND...
+  local what=$1; shift
+  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
+}
+store=$XDG_CONFIG_HOME/Kvirlo/Kvirlo.ini
+entry="$XDG_CONFIG_HOME/autostart/Квирло 3.01.desktop"
+settings=$XDG_DATA_HOME/kvirlo/Kvir_Config.ini
+
+DONT_FAKE_MONOTONIC=1 faketime -f "@2026-12-08 18:04:40" "$program" >"$KV_TMP/program.log" 2>&1 &
+pid=$!
+main=$(wait_window "Квирло 3.0" 15) || { echo "FAIL the main window never showed"; exit 1; }
+xdotool windowactivate --sync "$main" >/dev/null 2>&1
+click_at "$main" 3000 600
+xdotool type --delay 20 "Позвонить маме"
+click_at "$main" 420 1700
+xdotool type --delay 60 "1805"
+click_at "$main" 800 2140
+
+check "the indicator shows" window_shows "Form3" 5
+check "the main window hides" bash -c "! xdotool search --onlyvisible --name '^Квирло 3.0\$' | grep -q ."
+check "the store says running" grep -q '^running=ON' "$store"
+check "the store keeps the minute as typed" grep -q '^Minute_Kvir=05' "$store"
+check "the autostart entry names the program" grep -q "^Exec=\"$program\"" "$entry"
+check "the default chime is in place" test -s "$XDG_DATA_HOME/kvirlo/media/tada.wav"
+
+parec -d t.monitor --raw --format=s16le --rate=44100 --channels=2 --latency-msec=20 \
+  >"$KV_TMP/sound.raw" 2>/dev/null &
+recorder=$!
+alert=$(wait_window "Квирло" 30)
+check "the alert opens at 18:05" test -n "$alert"
+sleep 3
+kill -INT $recorder; wait $recorder 2>/dev/null
+rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$KV_TMP/sound.raw" -n stat 2>&1 |
+      awk '/RMS +amplitude/ {print $3}')
+check "the alarm is heard (RMS $rms)" awk "BEGIN { exit !(${rms:-0} > 0.001) }"
+
+if [ -n "$alert" ]; then
+  click_at "$alert" 3000 1200
+  xdotool key --clearmodifiers ctrl+a ctrl+c
+  sleep 0.3
+  text=$(xclip -o -selection clipboard 2>/dev/null)
+  check "the alert says «Напоминаю: Позвонить маме»" test "$text" = "Напоминаю: Позвонить маме"
+  click_at "$alert" 2700 2400
+fi
+check "«Продолжить» brings the main window back" window_shows "Квирло 3.0" 5
+wmctrl -F -c "Квирло 3.0"
+for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+check "closing the main window ends the program" bash -c "! kill -0 $pid 2>/dev/null"
+check "the store says OFF" grep -q '^running=OFF' "$store"
+check "the autostart entry is gone" test ! -e "$entry"
+check "the settings file is complete" test "$(grep -c $'\r$' "$settings")" = 18
+check "the reminder's texts are kept" grep -q '^Text_Kvir=Позвонить маме' "$store"
+
+kill $pid 2>/dev/null
+if [ $failures -gt 0 ]; then
+  echo "--- program output"; cat "$KV_TMP/program.log"
+  exit 1
+fi
+echo "end-to-end: all checks passed"

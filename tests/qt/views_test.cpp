@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+#include "alert/Form2.h"
+#include "app/App.h"
+#include "app/Form1.h"
+#include "fakes/world.h"
+#include "indicator/Form3.h"
+#include "platform/qt/QtView.h"
+#include "sound/Player.h"
+#include "tray/formAbout.h"
+
+namespace kvirlo {
+namespace {
+
+using testing::World;
+
+// The real Qt views over a program on fakes.
+struct Views : ::testing::Test {
+  void SetUp() override {
+    gate.afterEvent = [this] {
+      if (world.app) world.app->collectGarbage();
+      view.collectGarbage();
+    };
+    world.app = std::make_unique<App>(world.services, &view);
+    world.app->run();
+  }
+  void TearDown() override {
+    world.app.reset();
+    view.collectGarbage();
+  }
+  template <typename W>
+  W* widget(const Control& c) {
+    qt::WindowView* v = view.viewOf(c.window());
+    return v ? qobject_cast<W*>(v->widgetOf(c)) : nullptr;
+  }
+  QWidget* windowWidget(const Window& w) {
+    qt::WindowView* v = view.viewOf(w);
+    return v ? v->widget() : nullptr;
+  }
+  Form1& main() { return world.app->form1(); }
+
+  World world;
+  qt::EventGate gate;
+  qt::QtView view{gate, qt::Scale{}};
+};
+
+TEST_F(Views, EveryControlOfTheMainWindowExistsWithItsText) {
+  QWidget* window = windowWidget(main());
+  ASSERT_TRUE(window);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->windowTitle(), "Квирло 3.0");
+  for (Control* c : main().controls()) EXPECT_TRUE(view.viewOf(main())->widgetOf(*c)) << c->name();
+  EXPECT_EQ(widget<QPushButton>(main().Command1)->text(), "Пуск");
+  EXPECT_EQ(widget<QCheckBox>(main().Check1)->text(), "Показывать индикатор времени.");
+  EXPECT_TRUE(widget<QCheckBox>(main().Check1)->isChecked());
+  EXPECT_EQ(widget<QGroupBox>(main().Frame1)->title(), "Управление тюнером Behold TV");
+  EXPECT_EQ(widget<QLabel>(main().Label5)->text(), "Мни.");
+  EXPECT_EQ(widget<QLineEdit>(main().Text4)->text(), "1");
+  EXPECT_EQ(widget<QLineEdit>(main().Text6)->text(), "\"");
+  EXPECT_FALSE(widget<QLineEdit>(main().Text5)->isEnabled());
+}
+
+TEST_F(Views, TheWindowTakesTheLayoutsClientHeights) {
+  QWidget* window = windowWidget(main());
+  EXPECT_EQ(window->width(), 488);   // 7320 twips
+  EXPECT_EQ(window->height(), 160);  // 2400 twips: the compact client area
+  QTest::mouseClick(widget<QPushButton>(main().Command3), Qt::LeftButton);
+  EXPECT_EQ(main().Command3.text(), "Кратко");
+  EXPECT_EQ(window->height(), 296);  // 4440 twips: the whole client area
+  EXPECT_EQ(widget<QPushButton>(main().Command3)->text(), "Кратко");
+}
+
+TEST_F(Views, TypingReachesTheHandlersAndTheirAnswerReachesTheField) {
+  QLineEdit* channel = widget<QLineEdit>(main().Text4);
+  QTest::mouseClick(widget<QCheckBox>(main().Check3), Qt::LeftButton);
+  ASSERT_TRUE(channel->isEnabled());
+  channel->setFocus();
+  channel->selectAll();
+  QTest::keyClicks(channel, "42");
+  EXPECT_EQ(world.app->settings.TunerChannel, 42);
+  QTest::keyClick(channel, Qt::Key_Backspace);
+  QTest::keyClick(channel, Qt::Key_Backspace);
+  EXPECT_EQ(channel->text(), "1") << "the emptied field refills itself";
+  EXPECT_EQ(world.app->settings.TunerChannel, 1);
+}
+
+TEST_F(Views, TheSpaceBarNeverReachesTheChannel) {
+  QTest::mouseClick(widget<QCheckBox>(main().Check3), Qt::LeftButton);
+  QLineEdit* channel = widget<QLineEdit>(main().Text4);
+  channel->setFocus();
+  channel->end(false);
+  QTest::keyClick(channel, Qt::Key_Space);
+  QTest::keyClicks(channel, "2");
+  EXPECT_EQ(channel->text(), "12");
+  EXPECT_EQ(main().Text4.text(), "12");
+}
+
+TEST_F(Views, ACheckBoxClickRunsItsHandlerOnce) {
+  int clicks = 0;
+  auto handler = main().Check1.onChange;
+  main().Check1.onChange = [&] {
+    ++clicks;
+    handler();
+  };
+  QTest::mouseClick(widget<QCheckBox>(main().Check1), Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(main().Check1.value(), 0);
+  EXPECT_FALSE(widget<QCheckBox>(main().Check2)->isEnabled());
+  EXPECT_TRUE(widget<QCheckBox>(main().Check2)->isChecked());
+}
+
+TEST_F(Views, AModelChangeReachesTheWidgetWithoutComingBack) {
+  int changes = 0;
+  main().Text2.onChange = [&] { ++changes; };
+  main().Text2.setText("123");  // longer than a user may type
+  EXPECT_EQ(widget<QLineEdit>(main().Text2)->text(), "123");
+  EXPECT_EQ(main().Text2.text(), "123");
+  EXPECT_EQ(changes, 1);
+  main().Text1.setText("строка");
+  EXPECT_EQ(widget<QPlainTextEdit>(main().Text1)->toPlainText(), "строка");
+  main().paintFieldColor(rgb(10, 20, 30));
+  EXPECT_EQ(widget<QLineEdit>(main().Text3)->palette().color(QPalette::Base), QColor(10, 20, 30));
+}
+
+TEST_F(Views, TheAlertsCloseBoxIsContinue) {
+  main().Text1.setText("x");
+  world.app->form2().show();
+  QWidget* alert = windowWidget(world.app->form2());
+  ASSERT_TRUE(alert);
+  EXPECT_TRUE(alert->isVisible());
+  alert->close();
+  EXPECT_FALSE(world.app->exists(WindowId::Form2));
+  EXPECT_FALSE(world.app->exists(WindowId::Player));
+  EXPECT_TRUE(windowWidget(main())->isVisible());
+}
+
+TEST_F(Views, TheIndicatorIsBorderlessAndBlackWithItsCount) {
+  world.startReminder("x", "18", "05");
+  QWidget* indicator = windowWidget(world.app->form3());
+  ASSERT_TRUE(indicator);
+  EXPECT_TRUE(indicator->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_TRUE(indicator->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(indicator->palette().color(QPalette::Window), QColor(0, 0, 0));
+  world.clock.advance(Milliseconds(1000));
+  EXPECT_EQ(widget<QLabel>(world.app->form3().Label2)->text(), "485 Мин.");
+  EXPECT_FALSE(windowWidget(main())->isVisible());
+}
+
+TEST_F(Views, ClearingOnTopSendsTheIndicatorToTheBottom) {
+  main().Check2.setValue(check::Unchecked);
+  world.startReminder("x", "18", "05");
+  QWidget* indicator = windowWidget(world.app->form3());
+  EXPECT_TRUE(indicator->windowFlags() & Qt::WindowStaysOnBottomHint);
+  EXPECT_FALSE(indicator->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST_F(Views, MovingASliderSetsTheVolume) {
+  main().mnuSound.click();
+  QSlider* volume = widget<QSlider>(world.app->player().Slider1);
+  ASSERT_TRUE(volume);
+  EXPECT_EQ(volume->maximum(), 4999);
+  EXPECT_EQ(volume->value(), 4999);
+  volume->setFocus();
+  QTest::keyClick(volume, Qt::Key_PageDown);
+  EXPECT_EQ(world.app->settings.SoundVolume, -6);
+  EXPECT_EQ(world.media.volume, -6);
+}
+
+TEST_F(Views, AnUnloadedWindowsWidgetsGo) {
+  world.app->about().show();
+  QPointer<QWidget> about = windowWidget(world.app->about());
+  ASSERT_TRUE(about);
+  about->close();
+  EXPECT_FALSE(world.app->exists(WindowId::formAbout));
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(about.isNull());
+}
+
+}  // namespace
+}  // namespace kvirlo
