@@ -17,6 +17,10 @@ check() {  # check DESCRIPTION COMMAND...
   local what=$1; shift
   if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
 }
+soon() {  # soon COMMAND...: true once COMMAND holds, within five seconds
+  for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
 store=$XDG_CONFIG_HOME/Kvirlo/Kvirlo.ini
 entry="$XDG_CONFIG_HOME/autostart/Квирло 3.01.desktop"
 settings=$XDG_DATA_HOME/kvirlo/Kvir_Config.ini
@@ -33,9 +37,9 @@ click_at "$main" 800 2140
 
 check "the indicator shows" window_shows "Form3" 5
 check "the main window hides" bash -c "! xdotool search --onlyvisible --name '^Квирло 3.0\$' | grep -q ."
-check "the store says running" grep -q '^running=ON' "$store"
-check "the store keeps the minute as typed" grep -q '^Minute_Kvir=05' "$store"
-check "the autostart entry names the program" grep -q "^Exec=\"$program\"" "$entry"
+check "the store says running" soon grep -q '^running=ON' "$store"
+check "the store keeps the minute as typed" soon grep -q '^Minute_Kvir=05' "$store"
+check "the autostart entry names the program" soon grep -q "^Exec=\"$program\"" "$entry"
 check "the default chime is in place" test -s "$XDG_DATA_HOME/kvirlo/media/tada.wav"
 
 parec -d t.monitor --raw --format=s16le --rate=44100 --channels=2 --latency-msec=20 \
@@ -61,8 +65,8 @@ check "«Продолжить» brings the main window back" window_shows "Кв�
 wmctrl -F -c "Квирло 3.0"
 for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 check "closing the main window ends the program" bash -c "! kill -0 $pid 2>/dev/null"
-check "the store says OFF" grep -q '^running=OFF' "$store"
-check "the autostart entry is gone" test ! -e "$entry"
+check "the store says OFF" soon grep -q '^running=OFF' "$store"
+check "the autostart entry is gone" soon test ! -e "$entry"
 check "the settings file is complete" test "$(grep -c $'\r$' "$settings")" = 18
 check "the reminder's texts are kept" grep -q '^Text_Kvir=Позвонить маме' "$store"
 
