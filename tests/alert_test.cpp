@@ -129,6 +129,31 @@ TEST_F(Alert, TheSpeakerBeepsOnceASecond) {
   EXPECT_EQ(world.tone.tones.size(), 3u);
 }
 
+TEST_F(Alert, ASoundFileThatCannotPlayGivesWayToTheTone) {
+  world.media.unplayable.insert("C:\\WINDOWS\\media\\tada.wav");
+  ASSERT_TRUE(fire());
+  EXPECT_TRUE(world.app->player().fellBackToTone());
+  world.clock.advance(Milliseconds(2000));
+  EXPECT_EQ(world.tone.tones.size(), 2u);
+  EXPECT_TRUE(world.app->form2().visible());
+}
+
+TEST_F(Alert, AFileFoundBadWhilePlayingAlsoGivesWayToTheTone) {
+  ASSERT_TRUE(fire());
+  EXPECT_FALSE(world.app->player().fellBackToTone());
+  world.media.unplayable.insert(world.media.file);
+  world.clock.advance(Milliseconds(1100));
+  EXPECT_TRUE(world.app->player().fellBackToTone());
+  EXPECT_FALSE(world.tone.tones.empty());
+}
+
+TEST_F(Alert, TheSettingsWindowAloneNeverFallsBack) {
+  world.media.unplayable.insert("C:\\WINDOWS\\media\\tada.wav");
+  main().mnuSound.click();
+  world.clock.advance(Milliseconds(3000));
+  EXPECT_TRUE(world.tone.tones.empty());
+}
+
 TEST_F(Alert, AnUnknownOutputIsSilent) {
   world.app->settings.SoundOutput = "";
   ASSERT_TRUE(fire());

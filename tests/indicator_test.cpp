@@ -141,6 +141,16 @@ TEST_F(ActionDialog, HidingTheIndicatorTwiceLeavesOneTrayIcon) {
   EXPECT_EQ(world.app->settings.IndicatorAction, 1);
 }
 
+TEST_F(ActionDialog, WithoutANotificationAreaTheIndicatorStays) {
+  world.tray.hasArea = false;
+  Form4& d = dialog();
+  d.Option1.click();
+  d.Command1.click();
+  EXPECT_TRUE(indicator().visible());
+  EXPECT_EQ(world.tray.adds, 0);
+  EXPECT_EQ(world.app->settings.IndicatorAction, 1);
+}
+
 TEST_F(ActionDialog, ChangingTheReminderShowsTheMainWindowWhichHidesTheIndicator) {
   Form4& d = dialog();
   d.Option2.click();

@@ -81,6 +81,22 @@ TEST_F(Shutdown, AFailedSaveStillCleansUp) {
   EXPECT_EQ(world.store.values["running"], "OFF");
 }
 
+TEST(UnsavedSettings, TheUserIsToldOnceAtAStartAndNeverAtTheExit) {
+  World world;
+  world.files.readOnly.insert(world.settingsPath());
+  ASSERT_TRUE(world.start());
+  world.boxes.answer(mb::AnswerOk);
+  world.startReminder("x", "18", "05");
+  ASSERT_EQ(world.boxes.shown.size(), 1u);
+  EXPECT_NE(world.boxes.shown[0].text.find("Не удаётся сохранить настройки"), std::string::npos);
+  EXPECT_EQ(world.boxes.shown[0].title, "Квирло 3.01");
+  EXPECT_TRUE(world.app->form1().Timer1.enabled()) << "the reminder is armed all the same";
+  world.app->form1().show();
+  world.startReminder("y", "18", "06");
+  EXPECT_TRUE(World::ends([&] { world.app->form1().requestClose(); }));
+  EXPECT_EQ(world.boxes.shown.size(), 1u);
+}
+
 TEST(ShutdownWithoutReminder, StillMarksTheStoreAndRemovesTheEntries) {
   World world;
   ASSERT_TRUE(world.start());

@@ -52,7 +52,12 @@ void Form2::Form_Load() {
   Text1.setText("Напоминаю: " + app_.form1().Text1.text());
   app_.services().tray.remove(app_.TrayIcon);
   Timer1.setEnabled(true);
-  startAlarm();
+  // The sound starts the moment after the window is up: opening a sound
+  // device takes a while, and the alert must not wait for it to be seen.
+  alarmStart_ = app_.services().clock.once(Milliseconds(0), [this] {
+    alarmStart_.reset();
+    startAlarm();
+  });
 }
 
 void Form2::startAlarm() {
@@ -62,6 +67,7 @@ void Form2::startAlarm() {
 }
 
 void Form2::Form_Unload() {
+  alarmStart_.reset();
   app_.unload(WindowId::Player);
   app_.form1().show();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "platform/control.h"
 #include "platform/timer.h"
@@ -34,6 +35,7 @@ class Form2 : public Window {
   void startAlarm();
 
   App& app_;
+  std::unique_ptr<ScheduledCall> alarmStart_;
 };
 
 }  // namespace kvirlo

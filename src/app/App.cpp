@@ -2,6 +2,8 @@
 
 #include "alert/Form2.h"
 #include "app/Form1.h"
+#include "app/texts.h"
+#include "settings/settings_file.h"
 #include "indicator/Form3.h"
 #include "indicator/Form4.h"
 #include "sound/Player.h"
@@ -31,6 +33,15 @@ void App::run() {
   // A reminder resumed at start-up goes back to waiting quietly, as it was
   // before the machine went down; otherwise the user meets the main window.
   if (!main.Timer1.enabled()) main.show();
+}
+
+void App::tellSettingsUnsaved() {
+  if (toldSettingsUnsaved_) return;
+  toldSettingsUnsaved_ = true;
+  services_.messageBox.show("Не удаётся сохранить настройки в файл " + WinDir + kSettingsFileName +
+                                ".\r\nНапоминание работает, но изменённые настройки будут "
+                                "действовать только до выхода из программы.",
+                            mb::Exclamation, texts::AppTitle);
 }
 
 template <typename W>

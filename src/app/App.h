@@ -61,6 +61,9 @@ class App : public WindowHost {
   // view calls this after each event it delivers.
   void collectGarbage() { graveyard_.clear(); }
 
+  // Tells the user, once a run, that the settings file cannot be written.
+  void tellSettingsUnsaved();
+
   // Shared state.
   SettingsRecord settings;
   std::string WinDir;
@@ -77,6 +80,7 @@ class App : public WindowHost {
 
   Services services_;
   ModelContext context_;
+  bool toldSettingsUnsaved_ = false;
   std::vector<std::unique_ptr<Window>> graveyard_;
   std::unique_ptr<Form1> form1_;
   std::unique_ptr<Form2> form2_;

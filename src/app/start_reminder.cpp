@@ -67,7 +67,7 @@ void Form1::Command1_Click() {
   sys.store.set("Text_Kvir", Text1.text());
   sys.store.set("Hour_Kvir", Text2.text());
   sys.store.set("Minute_Kvir", Text3.text());
-  SaveSettings(app_);
+  if (!SaveSettings(app_)) app_.tellSettingsUnsaved();
 }
 
 }  // namespace kvirlo

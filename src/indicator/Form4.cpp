@@ -44,8 +44,12 @@ void Form4::Form_Load() {
 void Form4::Command1_Click() {
   SettingsRecord& s = app_.settings;
   if (Option1.value() == 1) {
-    app_.form3().hide();
-    AddTrayIcon(app_);
+    // Without a notification area the indicator is the program's only
+    // presence while it waits, so it stays.
+    if (app_.services().tray.available()) {
+      app_.form3().hide();
+      AddTrayIcon(app_);
+    }
     s.IndicatorAction = 1;
   }
   if (Option2.value() == 1) {

@@ -4,6 +4,19 @@
 
 namespace kvirlo {
 
+const char* windowName(WindowId id) {
+  switch (id) {
+    case WindowId::Form1: return "Form1";
+    case WindowId::Form2: return "Form2";
+    case WindowId::Form3: return "Form3";
+    case WindowId::Form4: return "Form4";
+    case WindowId::Player: return "Player";
+    case WindowId::formAbout: return "formAbout";
+    case WindowId::frmSlug: return "frmSlug";
+  }
+  return "";
+}
+
 Window::Window(ModelContext& context, WindowId id, std::string caption)
     : context_(context), id_(id), caption_(std::move(caption)) {}
 

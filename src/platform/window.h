@@ -17,6 +17,9 @@ class Window;
 // The seven windows of the program.
 enum class WindowId { Form1, Form2, Form3, Form4, Player, formAbout, frmSlug };
 
+// The window's name as the program knows it ("Form1", "Player", "frmSlug" ...).
+const char* windowName(WindowId id);
+
 // Whoever owns the windows: it destroys one on request.
 class WindowHost {
  public:

@@ -90,7 +90,18 @@ void Player::Form_Unload() {
 }
 
 void Player::MediaPlayer1_Enable() {
-  if (MediaPlayer1) MediaPlayer1->setEnabled(true);
+  if (!MediaPlayer1) return;
+  MediaPlayer1->setEnabled(true);
+  alarm_ = true;
+  fallBackIfSilent();
+}
+
+// An alarm that makes no sound defeats the reminder: when the sound file is
+// missing, empty or not a sound, the speaker's tone takes over.
+void Player::fallBackIfSilent() {
+  if (!alarm_ || fellBack_ || !MediaPlayer1 || MediaPlayer1->playable()) return;
+  fellBack_ = true;
+  Timer2.setEnabled(true);
 }
 
 void Player::Check1_Click() {
@@ -142,6 +153,7 @@ void Player::Command2_Click() {
 
 void Player::Timer1_Timer() {
   try {
+    fallBackIfSilent();  // a player may learn only later that a file is no sound
     if (MediaPlayer1) MediaPlayer1->play();
   } catch (const std::exception&) {
     // A file that cannot play fails quietly; the loop goes on.

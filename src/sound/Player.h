@@ -32,6 +32,8 @@ class Player : public Window {
 
   // The alert's start of the sound-card alarm.
   void MediaPlayer1_Enable();
+  // True once a sound-card alarm that could not play went over to the tone.
+  bool fellBackToTone() const { return fellBack_; }
 
   Control Label1{*this, "Label1", ControlKind::Label,
                  "Установите ползунок регулятора громкости, с которой будет слышен звуковой "
@@ -58,10 +60,13 @@ class Player : public Window {
   void enableSoundCardGroup(bool enabled);
   void enableSpeakerGroup(bool enabled);
   void beepNow();
+  void fallBackIfSilent();
 
   App& app_;
   std::int64_t toneEndsAt_ = 0;  // steady clock, ms
   std::unique_ptr<ScheduledCall> deferredBeep_;
+  bool alarm_ = false;     // sounding for the alert, not for the settings
+  bool fellBack_ = false;
 };
 
 }  // namespace kvirlo

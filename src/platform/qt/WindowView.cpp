@@ -18,6 +18,7 @@
 #include <cmath>
 
 #include "platform/qt/pictures.h"
+#include "platform/qt/trace.h"
 #include "platform/qt/widgets.h"
 
 namespace kvirlo::qt {
@@ -66,13 +67,16 @@ double Scale::twips(int px) const { return std::round(px * 15.0 / factor); }
 
 WindowView::WindowView(Window& model, EventGate& gate, Scale scale)
     : model_(&model), gate_(gate), scale_(scale) {
+  const std::string name = windowName(model.id());
+  trace("created", name);
   // The tray's host window is never shown: it only carries the tray menu.
   if (model.id() == WindowId::frmSlug) return;
 
   widget_ = new WindowWidget();
   WindowWidget* w = widget_;
   w->setWindowTitle(q(model.caption()));
-  w->setObjectName(q(std::string(model.id() == WindowId::Form1 ? "Form1" : "")));
+  w->setObjectName(q(name));
+  w->onFirstPaint = [name] { trace("painted", name); };
   Qt::WindowFlags flags = Qt::Window;
   if (model.border == BorderStyle::None) {
     flags |= Qt::FramelessWindowHint | Qt::Tool;

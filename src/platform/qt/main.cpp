@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,6 +21,7 @@
 #include "platform/qt/EventGate.h"
 #include "platform/qt/LinuxServices.h"
 #include "platform/qt/QtView.h"
+#include "platform/qt/SingleInstance.h"
 #include "platform/qt/pictures.h"
 #include "tray/frmSlug.h"
 
@@ -68,6 +70,10 @@ int main(int argc, char** argv) {
   font.setPointSizeF(8);
   QApplication::setFont(font);
 
+  const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  kvirlo::qt::SingleInstance instance(runtime.isEmpty() ? QDir::tempPath() : runtime);
+  if (!instance.first()) return 0;
+
   kvirlo::qt::EventGate gate;
   kvirlo::qt::LinuxServices system(gate);
   kvirlo::qt::Scale scale;
@@ -80,6 +86,7 @@ int main(int argc, char** argv) {
     view.collectGarbage();
   };
   system.tray.onMouse = [&](int button) { app.slug().Form_MouseMove(button); };
+  instance.onAnotherStart = [&] { gate.run([&] { app.form1().show(); }); };
 
   // A polite end (SIGTERM at shutdown, SIGHUP, Ctrl+C) or the session's
   // logout is a close request like any other: the reminder is cleaned up.

@@ -52,6 +52,10 @@ void WindowWidget::changeEvent(QEvent* event) {
 
 void WindowWidget::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
+  if (!painted_ && onFirstPaint) {
+    painted_ = true;
+    onFirstPaint();
+  }
   if (background.isNull()) return;
   QPainter painter(this);
   painter.drawPixmap(rect(), background);

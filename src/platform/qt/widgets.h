@@ -22,6 +22,7 @@ class WindowWidget : public QWidget {
   std::function<void(int buttons)> onMouseMove;
   std::function<void()> onMoved;
   std::function<void(bool active)> onActivation;
+  std::function<void()> onFirstPaint;
   QPixmap background;
 
  protected:
@@ -31,6 +32,9 @@ class WindowWidget : public QWidget {
   void moveEvent(QMoveEvent* event) override;
   void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool painted_ = false;
 };
 
 // A label or picture that reports presses, releases, clicks and moves, and
