@@ -1,8 +1,10 @@
 # The commands a newcomer needs; the README starts with them.
 BUILD := build/linux
+CHECKED := build/fuzz
+FUZZ_SECONDS ?= 300
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps linux test run bench clean
+.PHONY: all deps linux checked test fuzz run bench clean
 
 all: linux
 
@@ -13,8 +15,20 @@ linux: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
-test: linux
+# The core once more with clang, AddressSanitizer and UBSan, and its fuzzer.
+checked: deps
+	@CXX=clang++ cmake -S . -B $(CHECKED) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DKVIRLO_SANITIZE=ON -DKVIRLO_FUZZ=ON -DKVIRLO_LINUX_PROGRAM=OFF >/dev/null
+	@cmake --build $(CHECKED) -j $(JOBS)
+
+test: linux checked
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	@echo "Sanitised core tests:"
+	@$(CHECKED)/tests/kvirlo_core_tests --gtest_brief=1
+	@scripts/fuzz $(CHECKED)/tests/kvirlo_startup_fuzz 20
+
+fuzz: checked
+	@scripts/fuzz $(CHECKED)/tests/kvirlo_startup_fuzz $(FUZZ_SECONDS)
 
 run: linux
 	@scripts/run-linux $(BUILD)/kvirlo

@@ -2,10 +2,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "platform/qt/LinuxServices.h"
 #include "platform/qt/PosixFiles.h"
+#include "settings/settings_file.h"
 
 namespace kvirlo {
 namespace {
@@ -29,6 +31,20 @@ TEST_F(Files, ReadingStopsAtTheLimit) {
   ASSERT_TRUE(files.replace(p, std::string(100000, 'x')));
   EXPECT_EQ(files.read(p, 10)->size(), 10u);
   EXPECT_FALSE(files.read(path("missing"), 10));
+}
+
+TEST_F(Files, AGigabyteWithoutALineBreakIsReadOnlyToTheLimit) {
+  const std::string p = path("Kvir_Config.ini");
+  QFile huge(QString::fromStdString(p));
+  ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(huge.resize(qint64(1) << 30));  // sparse: a gigabyte of NUL bytes
+  huge.close();
+  const auto text = files.read(p, kSettingsReadLimit + 1);
+  ASSERT_TRUE(text);
+  EXPECT_EQ(text->size(), kSettingsReadLimit + 1);
+  SettingsRecord s;
+  EXPECT_EQ(parseSettingsFile(std::string_view(*text).substr(0, kSettingsReadLimit), false, s), 0)
+      << "a line cut off by the limit is not read";
 }
 
 TEST_F(Files, AFolderThatCannotBeWrittenKeepsTheOldFile) {

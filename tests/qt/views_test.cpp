@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -173,6 +175,18 @@ TEST_F(Views, MovingASliderSetsTheVolume) {
   QTest::keyClick(volume, Qt::Key_PageDown);
   EXPECT_EQ(world.app->settings.SoundVolume, -6);
   EXPECT_EQ(world.media.volume, -6);
+}
+
+TEST_F(Views, AWindowStoredOffEveryScreenOpensWhereItCanBeSeen) {
+  main().setTop(-90000);
+  main().setLeft(900000);
+  QWidget* window = windowWidget(main());
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_TRUE(area.contains(QRect(window->pos(), window->size())));
+  EXPECT_EQ(main().top(), window->y() * 15) << "the save writes the place it really has";
+  world.app->form3().setLeft(-5000000);
+  QWidget* indicator = windowWidget(world.app->form3());
+  EXPECT_TRUE(area.contains(indicator->pos()));
 }
 
 TEST_F(Views, AnUnloadedWindowsWidgetsGo) {

@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/qt/pictures.h"
@@ -362,8 +363,31 @@ void WindowView::applyGeometry() {
   else if (m.id() == WindowId::Form1 && r.height > 0) height = r.height - kDecorationTwips;
   applyingGeometry_ = true;
   widget_->setFixedSize(std::max(1, scale_.px(width)), std::max(1, scale_.px(height)));
-  if (!m.centred) widget_->move(scale_.px(r.left), scale_.px(r.top));
+  if (!m.centred) {
+    widget_->move(scale_.px(r.left), scale_.px(r.top));
+    keepOnScreen();
+  }
   applyingGeometry_ = false;
+}
+
+// A stored position can lie off every screen (a monitor since unplugged, an
+// edited file): such a window comes back onto the main screen, and the
+// program keeps the place it really has.
+void WindowView::keepOnScreen() {
+  const QRect frame(widget_->pos(), widget_->size());
+  const int wantW = std::min(frame.width(), 40);
+  const int wantH = std::min(frame.height(), 20);
+  for (QScreen* screen : QGuiApplication::screens()) {
+    const QRect seen = screen->availableGeometry().intersected(frame);
+    if (seen.width() >= wantW && seen.height() >= wantH) return;
+  }
+  QScreen* primary = QGuiApplication::primaryScreen();
+  if (!primary) return;
+  const QRect area = primary->availableGeometry();
+  const int x = std::clamp(frame.x(), area.left(), std::max(area.left(), area.right() + 1 - frame.width()));
+  const int y = std::clamp(frame.y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()));
+  widget_->move(x, y);
+  model_->noteMovedTo(scale_.twips(x), scale_.twips(y));
 }
 
 void WindowView::applyVisibility() {

@@ -43,6 +43,7 @@ class WindowView : public QObject {
   void apply(Control& control, QWidget* widget, Property property);
   void applyGeometry();
   void applyVisibility();
+  void keepOnScreen();
   void setStackingHint(Qt::WindowType hint);
   void showMenu(MenuItem& menu);
   void deliver(const std::function<void()>& event);
