@@ -67,10 +67,11 @@ std::optional<std::string> PosixFiles::read(const std::string& path, std::size_t
 }
 
 bool PosixFiles::replace(const std::string& path, const std::string& text) {
-  std::string temporary = path + ".XXXXXX";
-  Fd fd(::mkstemp(temporary.data()));
+  // One name for the new file: a save cut short leaves at most this one
+  // file beside the old, and the next save writes over it.
+  const std::string temporary = path + ".new";
+  Fd fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
   if (!fd.ok()) return false;
-  ::fchmod(fd.get(), 0644);
   const bool written = writeAll(fd.get(), text) && ::fsync(fd.get()) == 0;
   const bool closed = ::close(fd.release()) == 0;
   if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
