@@ -42,7 +42,7 @@ Form1::Form1(App& app) : Window(app.context(), WindowId::Form1, "Квирло 3.
   for (Control* c : {&Check3, &Label9, &Text5, &Command4, &Frame2, &Option1, &Option2, &Check5,
                      &Check6, &Text6})
     c->container = &Frame1;
-  for (Control* c : {&Label7, &Text4, &UpDown1}) c->container = &Frame2;
+  for (Control* c : {&Label7, &Text4, &UpDown1, &Text6}) c->container = &Frame2;
   wireHandlers();
 }
 
@@ -73,11 +73,11 @@ void Form1::layOut() {
   Label7.setGeometry({4920, 2985, 600, 255});
   Text4.setGeometry({5580, 2940, 600, 315});
   UpDown1.setGeometry({6180, 2940, 255, 315});
-  Option1.setGeometry({4740, 3480, 1140, 255});
-  Option2.setGeometry({5910, 3480, 1140, 255});
-  Check5.setGeometry({240, 3900, 3300, 255});
-  Check6.setGeometry({3540, 3900, 3240, 255});
-  Text6.setGeometry({6840, 3870, 240, 315});
+  Option1.setGeometry({4680, 3480, 1200, 255});
+  Option2.setGeometry({5880, 3480, 1200, 255});
+  Check5.setGeometry({240, 3900, 3420, 255});
+  Check6.setGeometry({3720, 3900, 3360, 255});
+  Text6.setGeometry({6600, 2940, 240, 315});
 }
 
 void Form1::wireHandlers() {

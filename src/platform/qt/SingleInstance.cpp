@@ -1,40 +1,75 @@
 #include "platform/qt/SingleInstance.h"
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
+#include <QSocketNotifier>
+#include <cstring>
 
 namespace kvirlo::qt {
+namespace {
+
+bool address(const std::string& path, sockaddr_un& out) {
+  std::memset(&out, 0, sizeof out);
+  out.sun_family = AF_UNIX;
+  if (path.size() >= sizeof out.sun_path) return false;
+  std::memcpy(out.sun_path, path.data(), path.size());
+  return true;
+}
+
+}  // namespace
 
 SingleInstance::SingleInstance(const QString& folder)
-    : lock_(std::make_unique<QLockFile>(folder + "/kvirlo.lock")), socket_(folder + "/kvirlo.socket") {
+    : lock_(std::make_unique<QLockFile>(folder + "/kvirlo.lock")),
+      socket_((folder + "/kvirlo.socket").toStdString()) {
   QDir().mkpath(folder);
   // A lock left by a copy that was killed is stale and taken over.
   lock_->setStaleLockTime(0);
   first_ = lock_->tryLock(0);
-  if (!first_) {
-    QLocalSocket peer;
-    peer.connectToServer(socket_);
-    if (peer.waitForConnected(2000)) {
-      peer.write("show\n");
-      peer.waitForBytesWritten(1000);
-      peer.disconnectFromServer();
-    }
+  if (first_)
+    listen();
+  else
+    askTheFirst();
+}
+
+SingleInstance::~SingleInstance() {
+  if (listener_ >= 0) ::close(listener_);
+}
+
+void SingleInstance::listen() {
+  sockaddr_un where;
+  if (!address(socket_, where)) return;
+  ::unlink(socket_.c_str());  // left by a copy that was killed
+  listener_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+  if (listener_ < 0) return;
+  if (::bind(listener_, reinterpret_cast<sockaddr*>(&where), sizeof where) != 0 ||
+      ::listen(listener_, 4) != 0) {
+    ::close(listener_);
+    listener_ = -1;
     return;
   }
-  QLocalServer::removeServer(socket_);
-  server_ = new QLocalServer(this);
-  server_->setSocketOptions(QLocalServer::UserAccessOption);
-  server_->listen(socket_);
-  connect(server_, &QLocalServer::newConnection, this, [this] {
-    while (QLocalSocket* peer = server_->nextPendingConnection()) {
-      connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
+  notifier_ = new QSocketNotifier(listener_, QSocketNotifier::Read, this);
+  connect(notifier_, &QSocketNotifier::activated, this, [this] {
+    int peer;
+    while ((peer = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0) {
+      ::close(peer);
       if (onAnotherStart) onAnotherStart();
     }
   });
 }
 
-SingleInstance::~SingleInstance() = default;
+void SingleInstance::askTheFirst() {
+  sockaddr_un where;
+  if (!address(socket_, where)) return;
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return;
+  if (::connect(fd, reinterpret_cast<sockaddr*>(&where), sizeof where) == 0) {
+    [[maybe_unused]] auto n = ::write(fd, "show\n", 5);
+  }
+  ::close(fd);
+}
 
 }  // namespace kvirlo::qt

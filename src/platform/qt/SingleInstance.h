@@ -5,17 +5,17 @@
 #include <functional>
 #include <memory>
 
-class QLocalServer;
 class QLockFile;
+class QSocketNotifier;
 
 namespace kvirlo::qt {
 
-// One running copy per user. The first copy holds a lock and listens; a
-// later copy (autostart plus a click on the icon is the common way) asks
-// the first to bring its main window forward, then ends.
+// One running copy per user. The first copy holds a lock and listens on a
+// socket in the user's runtime folder; a later copy (autostart plus a click
+// on the icon is the common way) asks the first to bring its main window
+// forward, then ends.
 class SingleInstance : public QObject {
  public:
-  // `folder` holds the lock and the socket: the user's runtime folder.
   explicit SingleInstance(const QString& folder);
   ~SingleInstance() override;
 
@@ -24,9 +24,13 @@ class SingleInstance : public QObject {
   std::function<void()> onAnotherStart;
 
  private:
+  void listen();
+  void askTheFirst();
+
   std::unique_ptr<QLockFile> lock_;
-  QLocalServer* server_ = nullptr;
-  QString socket_;
+  std::string socket_;
+  int listener_ = -1;
+  QSocketNotifier* notifier_ = nullptr;
   bool first_ = false;
 };
 

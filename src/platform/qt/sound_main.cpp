@@ -1,0 +1,138 @@
+// kvirlo-sound: plays the program's sounds in a process of its own, so that
+// the program itself carries no sound libraries while it waits and is back
+// to its waiting size the moment a sound ends. Commands arrive one a line on
+// standard input:
+//   open PATH | volume HUNDREDTHS_OF_DB | play | stop | tone HZ MS
+// and it answers "bad" on standard output when the file is no sound. It ends
+// when its input closes, and a tone-only helper after a few idle seconds.
+#include <QAudioOutput>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QMediaPlayer>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <QUrl>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+#include <unistd.h>
+
+namespace {
+
+QByteArray sineTone(int frequency, int durationMs, int rate) {
+  const int samples = rate * durationMs / 1000;
+  const int fade = std::min(samples / 2, rate / 200);  // 5 ms, so the tone does not click
+  QByteArray data(samples * 2, Qt::Uninitialized);
+  auto* out = reinterpret_cast<qint16*>(data.data());
+  for (int i = 0; i < samples; ++i) {
+    double envelope = 1.0;
+    if (i < fade) envelope = double(i) / fade;
+    if (samples - i < fade) envelope = double(samples - i) / fade;
+    out[i] = static_cast<qint16>(std::sin(2 * std::numbers::pi * frequency * i / rate) * envelope *
+                                 0.6 * 32767);
+  }
+  return data;
+}
+
+class Sounds : public QObject {
+ public:
+  Sounds() {
+    idle_.setSingleShot(true);
+    idle_.setInterval(3000);
+    connect(&idle_, &QTimer::timeout, [] { QCoreApplication::quit(); });
+  }
+
+  void command(const QByteArray& line) {
+    const QString text = QString::fromUtf8(line);
+    const QString verb = text.section(' ', 0, 0);
+    const QString rest = text.section(' ', 1);
+    if (verb == "open") open(rest);
+    if (verb == "volume") volume(rest.toInt());
+    if (verb == "play") play();
+    if (verb == "stop" && player_) player_->stop();
+    if (verb == "tone") tone(rest.section(' ', 0, 0).toInt(), rest.section(' ', 1, 1).toInt());
+  }
+
+ private:
+  void ensurePlayer() {
+    if (player_) return;
+    output_ = new QAudioOutput(this);
+    player_ = new QMediaPlayer(this);
+    player_->setAudioOutput(output_);
+    output_->setVolume(gain_);
+    connect(player_, &QMediaPlayer::errorOccurred, [this] { bad(); });
+    connect(player_, &QMediaPlayer::mediaStatusChanged, [this](QMediaPlayer::MediaStatus s) {
+      if (s == QMediaPlayer::InvalidMedia) bad();
+    });
+  }
+  void bad() {
+    std::fputs("bad\n", stdout);
+    std::fflush(stdout);
+  }
+  void open(const QString& path) {
+    ensurePlayer();
+    const QFileInfo file(path);
+    if (!file.isFile() || file.size() == 0) bad();
+    player_->setSource(QUrl::fromLocalFile(path));
+    player_->play();
+  }
+  void volume(int hundredthsOfDecibel) {
+    // Hundredths of a decibel below full: gain = 10^(volume / 2000).
+    gain_ = static_cast<float>(std::pow(10.0, std::min(hundredthsOfDecibel, 0) / 2000.0));
+    if (output_) output_->setVolume(gain_);
+  }
+  void play() {
+    ensurePlayer();
+    if (player_->playbackState() == QMediaPlayer::PlayingState) return;
+    if (player_->mediaStatus() == QMediaPlayer::EndOfMedia) player_->setPosition(0);
+    player_->play();
+  }
+  void tone(int frequency, int durationMs) {
+    if (!player_) idle_.start(durationMs + 3000);
+    delete sink_;
+    delete buffer_;
+    sink_ = nullptr;
+    buffer_ = nullptr;
+    if (durationMs <= 0 || frequency < 37 || frequency > 32767) return;
+    QAudioFormat format;
+    format.setSampleRate(44100);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    buffer_ = new QBuffer(this);
+    buffer_->setData(sineTone(std::min(frequency, 22049), durationMs, 44100));
+    buffer_->open(QIODevice::ReadOnly);
+    sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), format, this);
+    sink_->start(buffer_);
+  }
+
+  QMediaPlayer* player_ = nullptr;
+  QAudioOutput* output_ = nullptr;
+  float gain_ = 1.0f;
+  QAudioSink* sink_ = nullptr;
+  QBuffer* buffer_ = nullptr;
+  QTimer idle_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  Sounds sounds;
+  QByteArray pending;
+  QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+  QObject::connect(&input, &QSocketNotifier::activated, [&] {
+    char buffer[4096];
+    const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+    if (n <= 0) {
+      QCoreApplication::quit();  // the program let go of its sound
+      return;
+    }
+    pending.append(buffer, n);
+    for (int end; (end = pending.indexOf('\n')) >= 0; pending.remove(0, end + 1))
+      sounds.command(pending.left(end));
+  });
+  return app.exec();
+}
