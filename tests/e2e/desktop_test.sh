@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# What only a real desktop shows: the tray icon and its menu (a right click
+# only), the indicator above or below the other windows, the drag by a label.
+set -uo pipefail
+program=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
+for tool in Xvfb icewm xdotool xprop dbus-launch pulseaudio; do
+  command -v $tool >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
+done
+. "$here/desktop.sh"
+desktop_up
+trap desktop_down EXIT
+failures=0
+check() {
+  local what=$1; shift
+  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
+}
+soon() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; return 1; }
+state_of() { xprop -id "$1" _NET_WM_STATE 2>/dev/null; }
+visible_titled() { xdotool search --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null | grep -q .; }
+
+start_reminder() {  # start_reminder [tray]: a reminder for 23:59, typed
+  main=$(wait_window "Квирло 3.0" 10) || return 1
+  xdotool windowactivate --sync "$main" >/dev/null 2>&1
+  click_at "$main" 3000 600; xdotool type --delay 40 "x"
+  click_at "$main" 420 1700; xdotool type --delay 60 "2359"
+  [ "${1:-}" = tray ] && click_at "$main" 2300 1680
+  click_at "$main" 800 2140
+}
+
+# The indicator: on top, then at the bottom, then dragged by its text.
+DONT_FAKE_MONOTONIC=1 faketime -f "@2026-12-08 10:00:00" "$program" >/dev/null 2>&1 &
+pid=$(for _ in $(seq 50); do pgrep -P $! && break; sleep 0.1; done)
+start_reminder
+indicator=$(wait_window "Form3" 5)
+check "the indicator stays above the other windows" soon bash -c "xprop -id $indicator _NET_WM_STATE | grep -q ABOVE"
+eval "$(xdotool getwindowgeometry --shell "$indicator")"
+x0=$X y0=$Y
+xdotool mousemove --window "$indicator" 20 5 mousedown 3
+xdotool mousemove_relative --sync -- -200 150
+sleep 0.3
+xdotool mouseup 3
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$indicator")"
+check "a right-button drag on the heading moves the indicator ($x0,$y0 -> $X,$Y)" test "$X" != "$x0" -o "$Y" != "$y0"
+kill $pid; sleep 0.5
+
+export HOME=$KV_TMP/home2 XDG_CONFIG_HOME=$KV_TMP/home2/.config XDG_DATA_HOME=$KV_TMP/home2/.local/share
+DONT_FAKE_MONOTONIC=1 faketime -f "@2026-12-08 10:00:00" "$program" >/dev/null 2>&1 &
+pid=$(for _ in $(seq 50); do pgrep -P $! && break; sleep 0.1; done)
+main=$(wait_window "Квирло 3.0" 10)
+click_at "$main" 2300 1980   # "Индикатор поверх остальных окон." cleared
+start_reminder
+indicator=$(wait_window "Form3" 5)
+check "without «поверх» the indicator lies below the other windows" soon bash -c "xprop -id $indicator _NET_WM_STATE | grep -q BELOW"
+kill $pid; sleep 0.5
+
+# The tray: the icon, a left click that opens nothing, the menu on a right click.
+export HOME=$KV_TMP/home3 XDG_CONFIG_HOME=$KV_TMP/home3/.config XDG_DATA_HOME=$KV_TMP/home3/.local/share
+DONT_FAKE_MONOTONIC=1 faketime -f "@2026-12-08 10:00:00" "$program" >/dev/null 2>&1 &
+pid=$(for _ in $(seq 50); do pgrep -P $! && break; sleep 0.1; done)
+start_reminder tray
+icon=$(for _ in $(seq 50); do xdotool search --onlyvisible --pid $pid --name '^Kvirlo$' && break; sleep 0.1; done | head -1)
+check "a tray icon shows instead of the indicator" test -n "$icon"
+check "no indicator" bash -c "! xdotool search --onlyvisible --name '^Form3\$' | grep -q ."
+if [ -n "$icon" ]; then
+  windows() { xdotool search --onlyvisible --pid $pid 2>/dev/null | wc -l; }
+  before=$(windows)
+  xdotool mousemove --window "$icon" 12 12 click 1
+  sleep 0.7
+  check "a left click opens nothing" test "$(windows)" = "$before"
+  xdotool mousemove --window "$icon" 12 12 click 3
+  more_windows() { [ "$(windows)" -gt "$before" ]; }
+  check "a right click opens the menu" soon more_windows
+  xdotool key Down Down Down Return   # «Время»: the third entry, past the separator
+  check "«Время» in the tray menu shows the indicator" window_shows "Form3" 5
+fi
+kill $pid
+[ $failures -eq 0 ] && echo "desktop: all checks passed"
+exit $((failures > 0))
