@@ -46,7 +46,9 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else
 fresh_home() {
   export HOME=$KV_TMP/home-$1 XDG_CONFIG_HOME=$KV_TMP/home-$1/.config
   export XDG_DATA_HOME=$KV_TMP/home-$1/.local/share
-  mkdir -p "$HOME"
+  # A copy of its own, not a second start of the same user's program.
+  export XDG_RUNTIME_DIR=$KV_TMP/home-$1/run
+  mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 }
 
 # Time to the first paint, warm, median of five.
@@ -82,6 +84,8 @@ start_waiting() {
   click_at "$main" 800 2140
   sleep 1
   started=$(program_pid $pid)
+  grep -q '^running=ON' "$XDG_CONFIG_HOME/Kvirlo/Kvirlo.ini" 2>/dev/null ||
+    echo "warning: the $1 copy has no reminder waiting" >&2
 }
 
 start_waiting indicator; p_ind=$started

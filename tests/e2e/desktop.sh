@@ -20,6 +20,7 @@ desktop_up() {
   pulseaudio --daemonize=no --exit-idle-time=-1 -n \
     --load="module-null-sink sink_name=t" --load=module-native-protocol-unix >/dev/null 2>&1 &
   KV_PULSE=$!
+  export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
   for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
   pactl set-default-sink t
   sleep 1

@@ -71,6 +71,34 @@ check "the settings file is complete" test "$(grep -c $'\r$' "$settings")" = 18
 check "the reminder's texts are kept" grep -q '^Text_Kvir=Позвонить маме' "$store"
 
 kill $pid 2>/dev/null
+
+# A sound file that is no sound: the alarm must still be heard, as the tone.
+export HOME=$KV_TMP/home2 XDG_CONFIG_HOME=$KV_TMP/home2/.config XDG_DATA_HOME=$KV_TMP/home2/.local/share
+mkdir -p "$XDG_DATA_HOME/kvirlo"
+echo "not a sound" >"$XDG_DATA_HOME/kvirlo/notes.txt"
+printf ' 14737632 \r\n 16777215 \r\n%s\r\n-1 \r\n 0 \r\n 0 \r\nSoundCard\r\n 670 \r\n 670 \r\n' \
+  "$XDG_DATA_HOME/kvirlo/notes.txt" >"$XDG_DATA_HOME/kvirlo/Kvir_Config.ini"
+"$program" >"$KV_TMP/program2.log" 2>&1 &
+pid=$!
+main=$(wait_window "Квирло 3.0" 15)
+xdotool windowactivate --sync "$main" >/dev/null 2>&1
+click_at "$main" 3000 600; xdotool type --delay 20 "Тон"
+click_at "$main" 420 1700; xdotool type --delay 60 "0000"
+parec -d t.monitor --raw --format=s16le --rate=44100 --channels=2 --latency-msec=20 \
+  >"$KV_TMP/sound2.raw" 2>/dev/null &
+recorder=$!
+click_at "$main" 800 2140
+alert=$(wait_window "Квирло" 10)
+sleep 3.5
+kill -INT $recorder; wait $recorder 2>/dev/null
+rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$KV_TMP/sound2.raw" -n stat 2>&1 |
+      awk '/RMS +amplitude/ {print $3}')
+check "a file that is no sound gives way to the tone (RMS $rms)" awk "BEGIN { exit !(${rms:-0} > 0.001) }"
+[ -n "$alert" ] && click_at "$alert" 4700 2400   # «Выход»
+for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+check "«Выход» ends the program" bash -c "! kill -0 $pid 2>/dev/null"
+kill $pid 2>/dev/null
+
 if [ $failures -gt 0 ]; then
   echo "--- program output"; cat "$KV_TMP/program.log"
   exit 1
