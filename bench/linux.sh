@@ -78,8 +78,8 @@ start_waiting() {
   local main
   main=$(wait_window "Квирло 3.0" 15 </dev/null) || return 1
   xdotool windowactivate --sync "$main" >/dev/null 2>&1
-  click_at "$main" 3000 600; xdotool type --delay 10 "Тест"
-  click_at "$main" 420 1700; xdotool type --delay 30 "2359"
+  click_at "$main" 3000 600; xdotool type --delay 40 "Тест"
+  click_at "$main" 420 1700; xdotool type --delay 80 "2359"
   [ "$1" = tray ] && click_at "$main" 2300 1680
   click_at "$main" 800 2140
   sleep 1

@@ -44,6 +44,11 @@ void preferX11() {
   if (wayland && std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "xcb", 1);
 }
 
+// The windows are tiny: plain image transfers cost nothing, while the
+// shared-memory path waits for the X server's answer at every repaint and
+// so wakes the program twice more each minute the countdown changes.
+void preferPlainImages() { setenv("QT_XCB_NO_MITSHM", "1", 0); }
+
 // A fresh account gets the default alarm where the settings expect it.
 void placeDefaultChime(const std::string& dataFolder) {
   if (dataFolder.empty()) return;
@@ -60,6 +65,7 @@ void placeDefaultChime(const std::string& dataFolder) {
 
 int main(int argc, char** argv) {
   preferX11();
+  preferPlainImages();
   QApplication qapp(argc, argv);
   QApplication::setApplicationName("Kvirlo");
   QApplication::setOrganizationName("Kvirlo");
