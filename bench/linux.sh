@@ -40,7 +40,7 @@ program_pid() {
   echo "$1"
 }
 median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.3g", a / b; else print "-" }'; }
 
 # Each copy of the program gets a home of its own.
 fresh_home() {

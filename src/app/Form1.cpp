@@ -6,19 +6,12 @@
 #include "settings/settings_module.h"
 
 namespace kvirlo {
-namespace {
-
-constexpr Colour kDesignFormColour = rgb(0xE0, 0xE0, 0xE0);
-constexpr Colour kDesignFieldColour = rgb(0xFF, 0xFF, 0xFF);
-
-}  // namespace
-
 Form1::Form1(App& app) : Window(app.context(), WindowId::Form1, "Квирло 3.0"), app_(app) {
   border = BorderStyle::FixedSingle;
   maxButton = false;
   clientWidth = 7320;
   clientHeight = 4440;
-  setBackColor(kDesignFormColour);
+  setBackColor(DesignFormColour);
   layOut();
 
   Text1.multiLine = true;
@@ -34,7 +27,7 @@ Form1::Form1(App& app) : Window(app.context(), WindowId::Form1, "Квирло 3.
   Option1.group = Option2.group = 1;
 
   for (Control* c : controls())
-    c->setBackColor(c->kind() == ControlKind::TextBox ? kDesignFieldColour : kDesignFormColour);
+    c->setBackColor(c->kind() == ControlKind::TextBox ? DesignFieldColour : DesignFormColour);
 
   Text1.container = &Frame4;
   for (Control* c : {&Text2, &Label4, &Text3, &Label5, &Command1, &Check1, &Check2, &Command3})

@@ -18,6 +18,9 @@ class Form1 : public Window {
   // Outer heights of the two layouts (twips).
   static constexpr double CompactHeight = 2865;
   static constexpr double ExtendedHeight = 4905;
+  // Design colours: the window and its frames, and the text fields.
+  static constexpr Colour DesignFormColour = rgb(0xE0, 0xE0, 0xE0);
+  static constexpr Colour DesignFieldColour = rgb(0xFF, 0xFF, 0xFF);
 
   // Start-up and activation.
   void Form_Load() override;

@@ -4,13 +4,6 @@
 #include "app/Form1.h"
 
 namespace kvirlo {
-namespace {
-
-constexpr Colour kDesignFormColour = rgb(0xE0, 0xE0, 0xE0);
-constexpr Colour kDesignFieldColour = rgb(0xFF, 0xFF, 0xFF);
-
-}  // namespace
-
 std::vector<Control*> Form1::formColorControls() {
   return {&Check1, &Check2, &Check3, &Check5, &Check6, &Option1, &Option2,
           &Frame1, &Frame2, &Frame3, &Frame4, &Label7, &Label9};
@@ -21,13 +14,13 @@ std::vector<Control*> Form1::fieldColorControls() {
 }
 
 void Form1::paintFormColor(double colour) {
-  const Colour c = colourFromNumber(colour, kDesignFormColour);
+  const Colour c = colourFromNumber(colour, DesignFormColour);
   setBackColor(c);
   for (Control* control : formColorControls()) control->setBackColor(c);
 }
 
 void Form1::paintFieldColor(double colour) {
-  const Colour c = colourFromNumber(colour, kDesignFieldColour);
+  const Colour c = colourFromNumber(colour, DesignFieldColour);
   for (Control* control : fieldColorControls()) control->setBackColor(c);
 }
 

@@ -50,3 +50,14 @@ window_shows() { wait_window "$@" >/dev/null; }
 click_at() {
   xdotool mousemove --window "$1" $(( $2 / 15 )) $(( $3 / 15 )) click 1
 }
+
+# A test's checks: each prints ok or FAIL and counts the failures.
+failures=0
+check() {  # check DESCRIPTION COMMAND...
+  local what=$1; shift
+  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
+}
+soon() {  # soon COMMAND...: true once COMMAND holds, within five seconds
+  for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
+  return 1
+}

@@ -10,12 +10,6 @@ done
 . "$here/desktop.sh"
 desktop_up
 trap desktop_down EXIT
-failures=0
-check() {
-  local what=$1; shift
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
-}
-soon() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; return 1; }
 state_of() { xprop -id "$1" _NET_WM_STATE 2>/dev/null; }
 visible_titled() { xdotool search --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null | grep -q .; }
 

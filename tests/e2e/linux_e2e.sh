@@ -12,15 +12,6 @@ done
 desktop_up
 trap desktop_down EXIT
 
-failures=0
-check() {  # check DESCRIPTION COMMAND...
-  local what=$1; shift
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
-}
-soon() {  # soon COMMAND...: true once COMMAND holds, within five seconds
-  for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 store=$XDG_CONFIG_HOME/Kvirlo/Kvirlo.ini
 entry="$XDG_CONFIG_HOME/autostart/Квирло 3.01.desktop"
 settings=$XDG_DATA_HOME/kvirlo/Kvir_Config.ini
