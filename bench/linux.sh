@@ -79,7 +79,8 @@ start_waiting() {
   main=$(wait_window "Квирло 3.0" 15 </dev/null) || return 1
   xdotool windowactivate --sync "$main" >/dev/null 2>&1
   click_at "$main" 3000 600; xdotool type --delay 40 "Тест"
-  click_at "$main" 420 1700; xdotool type --delay 80 "2359"
+  click_at "$main" 420 1700; xdotool type --delay 80 "23"
+  click_at "$main" 1260 1700; xdotool type --delay 80 "59"
   [ "$1" = tray ] && click_at "$main" 2300 1680
   click_at "$main" 800 2140
   sleep 1
@@ -113,7 +114,8 @@ p=$(program_pid $!)
 main=$(wait_window "Квирло 3.0" 15)
 xdotool windowactivate --sync "$main" >/dev/null 2>&1
 click_at "$main" 3000 600; xdotool type --delay 10 "Тест"
-click_at "$main" 420 1700; xdotool type --delay 30 "1805"
+click_at "$main" 420 1700; xdotool type --delay 30 "18"
+  click_at "$main" 1260 1700; xdotool type --delay 30 "05"
 click_at "$main" 800 2140
 alert=$(wait_window "Квирло" 30)
 sleep 1

@@ -17,7 +17,8 @@ start_reminder() {  # start_reminder [tray]: a reminder for 23:59, typed
   main=$(wait_window "Квирло 3.0" 10) || return 1
   xdotool windowactivate --sync "$main" >/dev/null 2>&1
   click_at "$main" 3000 600; xdotool type --delay 40 "x"
-  click_at "$main" 420 1700; xdotool type --delay 60 "2359"
+  click_at "$main" 420 1700; xdotool type --delay 60 "23"
+  click_at "$main" 1260 1700; xdotool type --delay 60 "59"
   [ "${1:-}" = tray ] && click_at "$main" 2300 1680
   click_at "$main" 800 2140
 }

@@ -23,7 +23,9 @@ xdotool windowactivate --sync "$main" >/dev/null 2>&1
 click_at "$main" 3000 600
 xdotool type --delay 20 "Позвонить маме"
 click_at "$main" 420 1700
-xdotool type --delay 60 "1805"
+xdotool type --delay 60 "18"
+click_at "$main" 1260 1700
+xdotool type --delay 60 "05"
 click_at "$main" 800 2140
 
 check "the indicator shows" window_shows "Form3" 5
@@ -74,12 +76,14 @@ pid=$!
 main=$(wait_window "Квирло 3.0" 15)
 xdotool windowactivate --sync "$main" >/dev/null 2>&1
 click_at "$main" 3000 600; xdotool type --delay 20 "Тон"
-click_at "$main" 420 1700; xdotool type --delay 60 "0000"
+click_at "$main" 420 1700; xdotool type --delay 60 "00"
+click_at "$main" 1260 1700; xdotool type --delay 60 "00"
 parec -d t.monitor --raw --format=s16le --rate=44100 --channels=2 --latency-msec=20 \
   >"$KV_TMP/sound2.raw" 2>/dev/null &
 recorder=$!
 click_at "$main" 800 2140
-alert=$(wait_window "Квирло" 10)
+check "the second reminder starts" soon grep -q '^running=ON' "$XDG_CONFIG_HOME/Kvirlo/Kvirlo.ini"
+alert=$(wait_window "Квирло" 15)
 sleep 3.5
 kill -INT $recorder; wait $recorder 2>/dev/null
 rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$KV_TMP/sound2.raw" -n stat 2>&1 |
@@ -91,7 +95,7 @@ check "«Выход» ends the program" bash -c "! kill -0 $pid 2>/dev/null"
 kill $pid 2>/dev/null
 
 if [ $failures -gt 0 ]; then
-  echo "--- program output"; cat "$KV_TMP/program.log"
+  echo "--- program output"; cat "$KV_TMP/program.log" "$KV_TMP/program2.log" 2>/dev/null
   exit 1
 fi
 echo "end-to-end: all checks passed"
