@@ -77,12 +77,7 @@ start_waiting() {
   local pid=$!
   local main
   main=$(wait_window "Квирло 3.0" 15 </dev/null) || return 1
-  xdotool windowactivate --sync "$main" >/dev/null 2>&1
-  click_at "$main" 3000 600; xdotool type --delay 40 "Тест"
-  click_at "$main" 420 1700; xdotool type --delay 80 "23"
-  click_at "$main" 1260 1700; xdotool type --delay 80 "59"
-  [ "$1" = tray ] && click_at "$main" 2300 1680
-  click_at "$main" 800 2140
+  type_reminder "$main" "Тест" 23 59 "$1"
   sleep 1
   started=$(program_pid $pid)
   grep -q '^running=ON' "$XDG_CONFIG_HOME/Kvirlo/Kvirlo.ini" 2>/dev/null ||
@@ -112,11 +107,7 @@ rm -f "$trace"
 KVIRLO_TRACE=$trace DONT_FAKE_MONOTONIC=1 faketime -f "@2026-12-08 18:04:45" "$program" >/dev/null 2>&1 &
 p=$(program_pid $!)
 main=$(wait_window "Квирло 3.0" 15)
-xdotool windowactivate --sync "$main" >/dev/null 2>&1
-click_at "$main" 3000 600; xdotool type --delay 10 "Тест"
-click_at "$main" 420 1700; xdotool type --delay 30 "18"
-  click_at "$main" 1260 1700; xdotool type --delay 30 "05"
-click_at "$main" 800 2140
+type_reminder "$main" "Тест" 18 05
 alert=$(wait_window "Квирло" 30)
 sleep 1
 awk '$2 == "Form2" {split($3, t, "."); ms = (t[1] % 60000) + ("0." t[2]); printf "%s %.3f\n", $1, ms}' "$trace" |

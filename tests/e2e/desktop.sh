@@ -51,6 +51,17 @@ click_at() {
   xdotool mousemove --window "$1" $(( $2 / 15 )) $(( $3 / 15 )) click 1
 }
 
+# Types a reminder into the main window $1 like a user: text $2, hour $3,
+# minute $4; with $5 = tray the indicator box is cleared first. Then «Пуск».
+type_reminder() {
+  xdotool windowactivate --sync "$1" >/dev/null 2>&1
+  click_at "$1" 3000 600; xdotool type --delay 40 "$2"
+  click_at "$1" 420 1700; xdotool type --delay 60 "$3"
+  click_at "$1" 1260 1700; xdotool type --delay 60 "$4"
+  [ "${5:-}" = tray ] && click_at "$1" 2300 1680
+  click_at "$1" 800 2140
+}
+
 # A test's checks: each prints ok or FAIL and counts the failures.
 failures=0
 check() {  # check DESCRIPTION COMMAND...

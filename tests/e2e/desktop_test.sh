@@ -11,16 +11,10 @@ done
 desktop_up
 trap desktop_down EXIT
 state_of() { xprop -id "$1" _NET_WM_STATE 2>/dev/null; }
-visible_titled() { xdotool search --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null | grep -q .; }
 
 start_reminder() {  # start_reminder [tray]: a reminder for 23:59, typed
   main=$(wait_window "Квирло 3.0" 10) || return 1
-  xdotool windowactivate --sync "$main" >/dev/null 2>&1
-  click_at "$main" 3000 600; xdotool type --delay 40 "x"
-  click_at "$main" 420 1700; xdotool type --delay 60 "23"
-  click_at "$main" 1260 1700; xdotool type --delay 60 "59"
-  [ "${1:-}" = tray ] && click_at "$main" 2300 1680
-  click_at "$main" 800 2140
+  type_reminder "$main" "x" 23 59 "${1:-}"
 }
 
 # The indicator: on top, then at the bottom, then dragged by its text.
