@@ -144,6 +144,47 @@ TEST_F(SettingsFile, AFailedSaveLeavesTheOldFileWhole) {
   EXPECT_EQ(world.settingsFile(), before);
 }
 
+// The Windows directory takes no writes from an ordinary user: the settings
+// then live in the user's own folder, and stay there.
+struct UnwritableWindowsDirectory : ::testing::Test {
+  UnwritableWindowsDirectory() {
+    world.paths.fallbackDir = "C:\\Users\\u\\AppData\\Roaming\\Kvirlo";
+    world.files.readOnly.insert(world.settingsPath());
+  }
+  std::string copyPath() const { return world.paths.fallbackDir + "\\Kvir_Config.ini"; }
+  World world;
+};
+
+TEST_F(UnwritableWindowsDirectory, TheSaveGoesToTheUsersFolderAndTheNextStartReadsIt) {
+  world.writeSettings({"255", "0", "old.wav"});  // an earlier version's file, read-only now
+  ASSERT_TRUE(world.start());
+  EXPECT_EQ(world.app->settings.SoundFile, "old.wav") << "the old file is still read";
+  world.app->settings.SoundFile = "new.wav";
+  EXPECT_TRUE(SaveSettings(*world.app));
+  ASSERT_TRUE(world.files.files.count(copyPath()));
+  EXPECT_EQ(world.settingsFile().substr(0, 5), "255\r\n") << "the old file is untouched";
+
+  ASSERT_TRUE(world.start());
+  EXPECT_EQ(world.app->settings.SoundFile, "new.wav");
+}
+
+TEST_F(UnwritableWindowsDirectory, OnceTheCopyExistsItKeepsTheSettingsEvenIfTheFolderOpens) {
+  ASSERT_TRUE(world.start());
+  ASSERT_TRUE(SaveSettings(*world.app));
+  world.files.readOnly.clear();
+  world.app->settings.SoundFile = "later.wav";
+  ASSERT_TRUE(SaveSettings(*world.app));
+  EXPECT_EQ(world.files.files[world.settingsPath()].find("later.wav"), std::string::npos);
+  ASSERT_TRUE(world.start());
+  EXPECT_EQ(world.app->settings.SoundFile, "later.wav");
+}
+
+TEST_F(UnwritableWindowsDirectory, NoFolderAnywhereIsAFailedSave) {
+  world.files.readOnly.insert(copyPath());
+  ASSERT_TRUE(world.start());
+  EXPECT_FALSE(SaveSettings(*world.app));
+}
+
 struct LoadCase : ::testing::Test {
   // Loads `lines` as the settings file and starts the program on it.
   App& load(const std::vector<std::string>& lines) {

@@ -112,7 +112,7 @@ bool LaunchTuner(App& app) {
           ? sys.paths.programDirectory()
           : withoutTrailingSeparator(app.WinDir, separator);
   const std::string path = joinPath(folder, separator, kCommandFileName);
-  if (!sys.files.replace(path, *text)) return false;
+  if (!sys.files.replaceScript(path, *text)) return false;
   // Run in its own folder, so that the file removes itself and nothing else.
   return sys.shell.runCommandFile(path, folder);
 }

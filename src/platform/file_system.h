@@ -17,6 +17,12 @@ class FileSystem {
   // Replaces the file with `text` as one step: readers see the old file or
   // the complete new one, never a part. False when it could not be written.
   virtual bool replace(const std::string& path, const std::string& text) = 0;
+  // The same for a command file, in the encoding its interpreter reads. A
+  // text the interpreter cannot read exactly is not written (false): a
+  // character replaced on the way could change what the command does.
+  virtual bool replaceScript(const std::string& path, const std::string& text) {
+    return replace(path, text);
+  }
 };
 
 }  // namespace kvirlo

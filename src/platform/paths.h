@@ -18,6 +18,10 @@ class Paths {
   // (".exe" on Windows, "" elsewhere).
   virtual std::string executableBaseName() = 0;
   virtual std::string executableExtension() = 0;
+  // A folder of the user's own that keeps the settings file when the
+  // Windows directory cannot be written, created on first use; "" when the
+  // platform has none (the settings then live in the first folder only).
+  virtual std::string settingsFallbackDirectory() { return ""; }
   // The separator between the parts of a path: '\\' or '/'.
   virtual char separator() = 0;
 };

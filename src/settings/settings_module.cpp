@@ -1,5 +1,6 @@
 #include "settings/settings_module.h"
 
+#include <optional>
 #include <string>
 
 #include "app/App.h"
@@ -10,10 +11,26 @@
 namespace kvirlo {
 namespace {
 
-std::string settingsPath(App& app) { return app.WinDir + kSettingsFileName; }
+std::string mainPath(App& app) { return app.WinDir + kSettingsFileName; }
+
+// The user's own copy, kept where the Windows directory refuses writes.
+std::string fallbackPath(App& app) {
+  const std::string folder = app.services().paths.settingsFallbackDirectory();
+  if (folder.empty()) return {};
+  return folder + app.services().paths.separator() + kSettingsFileName;
+}
+
+bool exists(App& app, const std::string& path) {
+  return !path.empty() && app.services().files.read(path, 0).has_value();
+}
 
 void readFile(App& app) {
-  const auto text = app.services().files.read(settingsPath(app), kSettingsReadLimit + 1);
+  // Once the user's copy exists it is the newer one: the main file stopped
+  // taking writes when the copy was made.
+  const std::string fallback = fallbackPath(app);
+  auto text = exists(app, fallback) ? app.services().files.read(fallback, kSettingsReadLimit + 1)
+                                    : std::nullopt;
+  if (!text) text = app.services().files.read(mainPath(app), kSettingsReadLimit + 1);
   if (!text) return;
   const bool complete = text->size() <= kSettingsReadLimit;
   const std::string_view usable =
@@ -57,8 +74,12 @@ bool SaveSettings(App& app) {
   Form1& f = app.form1();
   Form3& indicator = app.form3();
   const WindowPositions positions{f.top(), f.left(), indicator.left(), indicator.top()};
-  return app.services().files.replace(settingsPath(app),
-                                      formatSettingsFile(app.settings, positions));
+  const std::string text = formatSettingsFile(app.settings, positions);
+  FileSystem& files = app.services().files;
+  const std::string fallback = fallbackPath(app);
+  if (exists(app, fallback)) return files.replace(fallback, text);
+  if (files.replace(mainPath(app), text)) return true;
+  return !fallback.empty() && files.replace(fallback, text);
 }
 
 }  // namespace kvirlo

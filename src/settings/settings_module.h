@@ -10,8 +10,10 @@ class App;
 void LoadSettings(App& app);
 
 // Writes the whole settings file from the settings and the windows' current
-// positions, replacing the old file only with a complete new one. False when
-// it could not be written.
+// positions, replacing the old file only with a complete new one. Where the
+// Windows directory takes no writes, the file goes to the user's fallback
+// folder, and from then on is read and written there. False when it could
+// not be written anywhere.
 bool SaveSettings(App& app);
 
 }  // namespace kvirlo

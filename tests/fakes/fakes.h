@@ -101,6 +101,8 @@ class FakePaths : public Paths {
   std::string executableBaseName() override { return baseName; }
   std::string executableExtension() override { return extension; }
   char separator() override { return sep; }
+  std::string settingsFallbackDirectory() override { return fallbackDir; }
+  std::string fallbackDir;
   std::string windowsDir = "C:\\WINDOWS";
   std::string programDir = "C:\\Program Files\\Kvirlo";
   std::string baseName = "kvirlo";
