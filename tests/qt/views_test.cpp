@@ -51,8 +51,8 @@ struct Views : ::testing::Test {
   Form1& main() { return world.app->form1(); }
 
   World world;
-  qt::EventGate gate;
-  qt::QtView view{gate, qt::Scale{}};
+  EventGate gate;
+  qt::QtView view{gate, Scale{}};
 };
 
 TEST_F(Views, EveryControlOfTheMainWindowExistsWithItsText) {

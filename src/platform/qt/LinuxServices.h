@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/qt/EventGate.h"
+#include "platform/event_gate.h"
 #include "platform/qt/PosixFiles.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtMedia.h"

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "platform/clock.h"
-#include "platform/qt/EventGate.h"
+#include "platform/event_gate.h"
 
 class QSocketNotifier;
 class QFileSystemWatcher;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/model_observer.h"
-#include "platform/qt/EventGate.h"
+#include "platform/event_gate.h"
 #include "platform/qt/WindowView.h"
 
 namespace kvirlo::qt {

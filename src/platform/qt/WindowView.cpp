@@ -25,10 +25,6 @@
 namespace kvirlo::qt {
 namespace {
 
-// Title bar and borders, in twips, that the outer heights of the program's
-// layouts allow for; Qt sizes the client area, so they are taken off.
-constexpr double kDecorationTwips = 465;
-
 QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
@@ -61,10 +57,6 @@ class KeyFilter : public QObject {
 };
 
 }  // namespace
-
-int Scale::px(double twips) const { return static_cast<int>(std::lround(twips / 15.0 * factor)); }
-
-double Scale::twips(int px) const { return std::round(px * 15.0 / factor); }
 
 WindowView::WindowView(Window& model, EventGate& gate, Scale scale)
     : model_(&model), gate_(gate), scale_(scale) {
@@ -357,12 +349,9 @@ void WindowView::applyGeometry() {
   if (!widget_) return;
   const Window& m = *model_;
   const Rect& r = m.geometry();
-  const double width = m.border == BorderStyle::None ? r.width : m.clientWidth;
-  double height = m.clientHeight;
-  if (m.border == BorderStyle::None) height = r.height;
-  else if (m.id() == WindowId::Form1 && r.height > 0) height = r.height - kDecorationTwips;
+  const ClientSize size = clientSize(m);
   applyingGeometry_ = true;
-  widget_->setFixedSize(std::max(1, scale_.px(width)), std::max(1, scale_.px(height)));
+  widget_->setFixedSize(std::max(1, scale_.px(size.width)), std::max(1, scale_.px(size.height)));
   if (!m.centred) {
     widget_->move(scale_.px(r.left), scale_.px(r.top));
     keepOnScreen();
@@ -370,24 +359,19 @@ void WindowView::applyGeometry() {
   applyingGeometry_ = false;
 }
 
-// A stored position can lie off every screen (a monitor since unplugged, an
-// edited file): such a window comes back onto the main screen, and the
+// A window stored off every screen comes back onto the main screen, and the
 // program keeps the place it really has.
 void WindowView::keepOnScreen() {
-  const QRect frame(widget_->pos(), widget_->size());
-  const int wantW = std::min(frame.width(), 40);
-  const int wantH = std::min(frame.height(), 20);
-  for (QScreen* screen : QGuiApplication::screens()) {
-    const QRect seen = screen->availableGeometry().intersected(frame);
-    if (seen.width() >= wantW && seen.height() >= wantH) return;
-  }
   QScreen* primary = QGuiApplication::primaryScreen();
   if (!primary) return;
-  const QRect area = primary->availableGeometry();
-  const int x = std::clamp(frame.x(), area.left(), std::max(area.left(), area.right() + 1 - frame.width()));
-  const int y = std::clamp(frame.y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()));
-  widget_->move(x, y);
-  model_->noteMovedTo(scale_.twips(x), scale_.twips(y));
+  auto pixels = [](const QRect& r) { return PixelRect{r.x(), r.y(), r.width(), r.height()}; };
+  std::vector<PixelRect> areas;
+  for (QScreen* screen : QGuiApplication::screens()) areas.push_back(pixels(screen->availableGeometry()));
+  const auto place = placeOnScreen(pixels(QRect(widget_->pos(), widget_->size())), areas,
+                                   pixels(primary->availableGeometry()));
+  if (!place) return;
+  widget_->move(place->x, place->y);
+  model_->noteMovedTo(scale_.twips(place->x), scale_.twips(place->y));
 }
 
 void WindowView::applyVisibility() {

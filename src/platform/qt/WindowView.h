@@ -4,7 +4,8 @@
 #include <QPointer>
 #include <map>
 
-#include "platform/qt/EventGate.h"
+#include "platform/event_gate.h"
+#include "platform/view_layout.h"
 #include "platform/window.h"
 
 class QWidget;
@@ -12,13 +13,6 @@ class QWidget;
 namespace kvirlo::qt {
 
 class WindowWidget;
-
-// Pixels for twips on this screen: 15 twips a pixel at 96 dots per inch.
-struct Scale {
-  double factor = 1.0;  // logical dots per inch / 96
-  int px(double twips) const;
-  double twips(int px) const;
-};
 
 // The humble view of one window: it builds the real widgets from the model,
 // copies every change of the model into them, and turns the user's input

@@ -18,7 +18,7 @@
 
 #include "app/App.h"
 #include "app/Form1.h"
-#include "platform/qt/EventGate.h"
+#include "platform/event_gate.h"
 #include "platform/qt/LinuxServices.h"
 #include "platform/qt/QtView.h"
 #include "platform/qt/SingleInstance.h"
@@ -80,9 +80,9 @@ int main(int argc, char** argv) {
   kvirlo::qt::SingleInstance instance(runtime.isEmpty() ? QDir::tempPath() : runtime);
   if (!instance.first()) return 0;
 
-  kvirlo::qt::EventGate gate;
+  kvirlo::EventGate gate;
   kvirlo::qt::LinuxServices system(gate);
-  kvirlo::qt::Scale scale;
+  kvirlo::Scale scale;
   if (QScreen* screen = QGuiApplication::primaryScreen())
     scale.factor = std::max(1.0, screen->logicalDotsPerInch() / 96.0);
   kvirlo::qt::QtView view(gate, scale);

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-namespace kvirlo::qt {
+namespace kvirlo {
 
 // Every event the system hands to the program passes through here: a user's
 // input, a timer, the tray. Nothing thrown escapes into the toolkit, and
@@ -18,4 +18,4 @@ class EventGate {
   int depth_ = 0;
 };
 
-}  // namespace kvirlo::qt
+}  // namespace kvirlo

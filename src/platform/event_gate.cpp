@@ -1,9 +1,9 @@
-#include "platform/qt/EventGate.h"
+#include "platform/event_gate.h"
 
 #include <cstdio>
 #include <exception>
 
-namespace kvirlo::qt {
+namespace kvirlo {
 
 void EventGate::run(const std::function<void()>& event) {
   ++depth_;
@@ -18,4 +18,4 @@ void EventGate::run(const std::function<void()>& event) {
   if (depth_ == 0 && afterEvent) afterEvent();
 }
 
-}  // namespace kvirlo::qt
+}  // namespace kvirlo

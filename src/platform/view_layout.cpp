@@ -1,0 +1,51 @@
+#include "platform/view_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/window.h"
+
+namespace kvirlo {
+namespace {
+
+// Title bar and borders, in twips, that the main window's outer heights
+// allow for.
+constexpr double kDecorationTwips = 465;
+
+// Enough of a window to take hold of it and drag it.
+constexpr int kGraspWidth = 40;
+constexpr int kGraspHeight = 20;
+
+int overlap(int a, int aLength, int b, int bLength) {
+  return std::max(0, std::min(a + aLength, b + bLength) - std::max(a, b));
+}
+
+}  // namespace
+
+int Scale::px(double twips) const { return static_cast<int>(std::lround(twips / 15.0 * factor)); }
+
+double Scale::twips(int px) const { return std::round(px * 15.0 / factor); }
+
+ClientSize clientSize(const Window& w) {
+  const Rect& r = w.geometry();
+  if (w.border == BorderStyle::None) return {r.width, r.height};
+  double height = w.clientHeight;
+  if (w.id() == WindowId::Form1 && r.height > 0) height = r.height - kDecorationTwips;
+  return {w.clientWidth, height};
+}
+
+std::optional<PixelPoint> placeOnScreen(const PixelRect& frame, const std::vector<PixelRect>& areas,
+                                        const PixelRect& mainArea) {
+  const int wantW = std::min(frame.width, kGraspWidth);
+  const int wantH = std::min(frame.height, kGraspHeight);
+  for (const PixelRect& a : areas) {
+    if (overlap(frame.x, frame.width, a.x, a.width) >= wantW &&
+        overlap(frame.y, frame.height, a.y, a.height) >= wantH)
+      return std::nullopt;
+  }
+  const int x = std::clamp(frame.x, mainArea.x, std::max(mainArea.x, mainArea.x + mainArea.width - frame.width));
+  const int y = std::clamp(frame.y, mainArea.y, std::max(mainArea.y, mainArea.y + mainArea.height - frame.height));
+  return PixelPoint{x, y};
+}
+
+}  // namespace kvirlo

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+namespace kvirlo {
+
+class Window;
+
+// Pixels for twips on a screen: 15 twips a pixel at 96 dots per inch.
+struct Scale {
+  double factor = 1.0;  // dots per inch / 96
+  int px(double twips) const;
+  double twips(int px) const;
+};
+
+// The size of a window's inside in twips. The program's layouts give the
+// main window's outer height; the title bar and borders are taken off.
+struct ClientSize {
+  double width = 0;
+  double height = 0;
+};
+ClientSize clientSize(const Window& window);
+
+// A rectangle on the desktop in pixels.
+struct PixelRect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// Where a window must go so that the user can see it: nothing when enough of
+// `frame` shows on one of the screens' work areas; otherwise the nearest
+// place inside the main screen's area. A stored position can lie off every
+// screen (a monitor since unplugged, an edited file).
+struct PixelPoint {
+  int x = 0;
+  int y = 0;
+};
+std::optional<PixelPoint> placeOnScreen(const PixelRect& frame, const std::vector<PixelRect>& areas,
+                                        const PixelRect& mainArea);
+
+}  // namespace kvirlo

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "platform/clock.h"
+#include "platform/event_gate.h"
+#include "platform/win32/SystemWindow.h"
+
+namespace kvirlo::win32 {
+
+// Time from the local clock and calls made by window timers on the hidden
+// window. The minute calls need one timer to the next minute's start, set
+// again at once when Windows says the clock was set or the machine resumed.
+class Win32Clock : public Clock {
+ public:
+  Win32Clock(SystemWindow& window, EventGate& gate);
+  ~Win32Clock() override;
+
+  TimeOfDay localTime() override;
+  std::int64_t steadyMilliseconds() override;
+  std::unique_ptr<ScheduledCall> once(Milliseconds delay, std::function<void()> callback) override;
+  std::unique_ptr<ScheduledCall> every(Milliseconds interval, std::function<void()> callback) override;
+  std::unique_ptr<ScheduledCall> atEveryMinute(std::function<void()> callback) override;
+
+  // Milliseconds from `now` until just after the next minute's start.
+  static UINT delayToNextMinute(const TimeOfDay& now);
+
+  void cancel(UINT_PTR id);
+
+ private:
+  enum class Kind { Once, Every, Minute };
+  struct Entry {
+    Kind kind;
+    std::shared_ptr<std::function<void()>> callback;
+  };
+  UINT_PTR add(Kind kind, UINT delay, std::function<void()> callback);
+  void fire(UINT_PTR id);
+  void clockJumped();
+  void armMinute(UINT_PTR id);
+
+  SystemWindow& window_;
+  EventGate& gate_;
+  UINT_PTR nextId_ = 1;
+  std::map<UINT_PTR, Entry> entries_;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+}  // namespace kvirlo::win32

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace kvirlo::win32 {
+
+// The program keeps text in UTF-8; Windows speaks UTF-16 and, in files of
+// earlier versions, the ANSI code page.
+std::wstring wide(const std::string& utf8);
+std::string utf8(const std::wstring& text);
+std::string utf8(const wchar_t* text, int length);
+
+// UTF-8 to a single-byte code page and back. Characters the code page has
+// no byte for become '?', never a look-alike ("best fit" could turn a full-
+// width quote into a real one).
+std::string toCodePage(const std::string& utf8, unsigned codePage);
+std::string fromCodePage(const std::string& bytes, unsigned codePage);
+// The same, but nothing when a character has no byte of its own.
+std::optional<std::string> toCodePageExactly(const std::string& utf8, unsigned codePage);
+
+}  // namespace kvirlo::win32
