@@ -1,6 +1,6 @@
 #include "platform/win32/MciMedia.h"
 
-#include <windows.h>
+#include "platform/win32/win.h"
 #include <mmsystem.h>
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "platform/win32/Win32Files.h"
 
-#include <windows.h>
+#include "platform/win32/win.h"
 
 #include <algorithm>
 

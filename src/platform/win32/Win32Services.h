@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/event_gate.h"
+#include "platform/services.h"
+#include "platform/win32/MciMedia.h"
+#include "platform/win32/SystemWindow.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32System.h"
+#include "platform/win32/Win32Tray.h"
+#include "platform/win32/registry.h"
+
+namespace kvirlo::win32 {
+
+// Every service of the Windows program, built together around the hidden
+// window that receives the system's messages.
+class Win32Services {
+ public:
+  explicit Win32Services(EventGate& gate) : clock(window, gate), tray(window, gate) {}
+  Services services() {
+    return {clock, store, autostart, tray, messageBox, dialogs, paths, files, shell, media, tone, process};
+  }
+
+  SystemWindow window;
+  Win32Clock clock;
+  RegistryStore store;
+  RunKeyAutostart autostart;
+  Win32Tray tray;
+  Win32MessageBox messageBox;
+  Win32Dialogs dialogs;
+  Win32Paths paths;
+  Win32Files files;
+  Win32Shell shell;
+  MciPlayers media;
+  BeepTone tone;
+  Win32Process process;
+};
+
+}  // namespace kvirlo::win32

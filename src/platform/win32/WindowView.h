@@ -1,0 +1,83 @@
+#pragma once
+
+#include "platform/win32/win.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/event_gate.h"
+#include "platform/view_layout.h"
+#include "platform/win32/handles.h"
+#include "platform/window.h"
+
+namespace kvirlo::win32 {
+
+// The humble view of one window: a Win32 window of the window's own class
+// with a Win32 control for each of the model's controls. It copies every
+// change of the model into them and turns the user's input into the same
+// model calls that code makes. It holds no program logic.
+class WindowView {
+ public:
+  WindowView(Window& model, EventGate& gate, Scale scale, HFONT font);
+  ~WindowView();
+  WindowView(const WindowView&) = delete;
+  WindowView& operator=(const WindowView&) = delete;
+
+  void windowChanged(Property property);
+  void controlChanged(Control& control, Property property);
+  void request(const WindowRequest& request);
+  // The model is gone: the window goes at once, the view once the message
+  // loop is back at its top.
+  void detach();
+
+  HWND handle() const { return hwnd_; }
+  HWND handleOf(const Control& control) const;
+  // The Win32 class of a window: "Kvirlo." followed by the window's name.
+  static std::wstring className(WindowId id);
+
+ private:
+  struct Item {
+    Control* control = nullptr;
+    HWND hwnd = nullptr;
+    Brush back;
+    FontHandle font;
+    Bitmap image;
+  };
+
+  static LRESULT CALLBACK windowProcedure(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT CALLBACK controlProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  LRESULT onMessage(UINT message, WPARAM w, LPARAM l);
+  LRESULT onControlMessage(Item& item, HWND hwnd, UINT message, WPARAM w, LPARAM l);
+  bool onCommand(HWND control, WORD code);
+  bool onNotify(const NMHDR& header, LRESULT& result);
+  LRESULT onColour(HDC dc, HWND control);
+  void onBackgroundMouse(UINT message, WPARAM w, LPARAM l);
+
+  void build(Item& item);
+  void apply(Item& item, Property property);
+  void applyGeometry();
+  void applyVisibility();
+  void keepOnScreen();
+  void showMenu(MenuItem& menu);
+  void deliver(const std::function<void()>& event);
+  Item* itemOf(HWND hwnd);
+  Item* itemOf(const Control& control);
+  int px(double twips) const { return scale_.px(twips); }
+
+  Window* model_;
+  EventGate& gate_;
+  Scale scale_;
+  HFONT font_;
+  HWND hwnd_ = nullptr;
+  std::vector<std::unique_ptr<Item>> items_;
+  Brush background_;
+  bool applying_ = false;
+  bool reportedActive_ = false;
+  bool placed_ = false;
+  bool swallowChar_ = false;
+};
+
+}  // namespace kvirlo::win32

@@ -1,0 +1,100 @@
+// The Windows program: Win32 windows and services around the program's core.
+
+#include "platform/win32/win.h"
+#include <commctrl.h>
+
+#include "app/App.h"
+#include "app/Form1.h"
+#include "platform/event_gate.h"
+#include "platform/win32/SingleInstance.h"
+#include "platform/win32/Win32Services.h"
+#include "platform/win32/Win32View.h"
+#include "platform/win32/handles.h"
+#include "tray/frmSlug.h"
+
+namespace {
+
+// The windows are laid out in twips for an 8-point face.
+HFONT makeFont(int dpi) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  LOGFONTW face{};
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+    face = metrics.lfMessageFont;
+  else
+    lstrcpynW(face.lfFaceName, L"Tahoma", LF_FACESIZE);
+  face.lfHeight = -MulDiv(8, dpi, 72);
+  face.lfWidth = 0;
+  face.lfCharSet = DEFAULT_CHARSET;
+  return CreateFontIndirectW(&face);
+}
+
+int screenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+// Tab and the arrow keys move between a window's controls.
+bool dialogKey(MSG& msg) {
+  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+  if (!root || msg.message != WM_KEYDOWN) return false;
+  if (msg.wParam != VK_TAB) return false;
+  return IsDialogMessageW(root, &msg);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  kvirlo::win32::SingleInstance instance;
+  if (!instance.first()) {
+    kvirlo::win32::SingleInstance::knock();
+    return 0;
+  }
+
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES |
+                                                     ICC_UPDOWN_CLASS | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  const int dpi = screenDpi();
+  kvirlo::win32::FontHandle font(makeFont(dpi));
+  kvirlo::EventGate gate;
+  kvirlo::win32::Win32Services system(gate);
+  kvirlo::win32::Win32View view(gate, kvirlo::Scale{dpi / 96.0}, font.get());
+  kvirlo::App app(system.services(), &view);
+
+  system.tray.onMouse = [&](int button) { app.slug().Form_MouseMove(button); };
+  system.window.listen([&](UINT message, WPARAM w, LPARAM, LRESULT& result) {
+    if (message == kvirlo::win32::SystemWindow::showMainMessage()) {
+      gate.run([&] { app.form1().show(); });
+      result = 0;
+      return true;
+    }
+    // Logging off or shutting down is a close request like any other: the
+    // reminder is cleaned up before the session ends.
+    if (message == WM_QUERYENDSESSION) {
+      result = TRUE;
+      return true;
+    }
+    if (message == WM_ENDSESSION && w) {
+      gate.run([&] { app.form1().requestClose(); });
+      result = 0;
+      return true;
+    }
+    return false;
+  });
+
+  gate.run([&] { app.run(); });
+
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (dialogKey(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+    // Between messages no window procedure runs: unloaded windows go now.
+    app.collectGarbage();
+    view.collectGarbage();
+  }
+  return 0;
+}
