@@ -5,9 +5,9 @@ WINDOWS := build/windows
 FUZZ_SECONDS ?= 300
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps linux checked windows-core test fuzz run bench clean
+.PHONY: all deps linux checked windows test fuzz run bench clean
 
-all: linux
+all: linux windows
 
 deps:
 	@scripts/install-deps
@@ -22,18 +22,19 @@ checked: deps
 	  -DKVIRLO_SANITIZE=ON -DKVIRLO_FUZZ=ON -DKVIRLO_LINUX_PROGRAM=OFF >/dev/null
 	@cmake --build $(CHECKED) -j $(JOBS)
 
-# The core and its tests cross-compiled for Windows, run under Wine.
-windows-core: deps
+# The Windows program (build/windows/kvirlo.exe) and its tests, cross-compiled
+# with mingw-w64; the tests run under Wine.
+windows: deps
 	@cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 	  -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(WINDOWS) -j $(JOBS)
 
-test: linux checked windows-core
+test: linux checked windows
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	@echo "Sanitised core tests:"
 	@$(CHECKED)/tests/kvirlo_core_tests --gtest_brief=1
 	@scripts/fuzz $(CHECKED)/tests/kvirlo_startup_fuzz 20
-	@echo "Core tests of the Windows build, under Wine:"
+	@echo "Tests of the Windows build, under Wine:"
 	@WINEPREFIX=$(abspath $(WINDOWS))/wineprefix WINEDEBUG=-all \
 	  ctest --test-dir $(WINDOWS) --output-on-failure
 

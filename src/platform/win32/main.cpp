@@ -4,13 +4,12 @@
 #include <commctrl.h>
 
 #include "app/App.h"
-#include "app/Form1.h"
 #include "platform/event_gate.h"
 #include "platform/win32/SingleInstance.h"
+#include "platform/win32/connect_system.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32View.h"
 #include "platform/win32/handles.h"
-#include "tray/frmSlug.h"
 
 namespace {
 
@@ -64,26 +63,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   kvirlo::win32::Win32View view(gate, kvirlo::Scale{dpi / 96.0}, font.get());
   kvirlo::App app(system.services(), &view);
 
-  system.tray.onMouse = [&](int button) { app.slug().Form_MouseMove(button); };
-  system.window.listen([&](UINT message, WPARAM w, LPARAM, LRESULT& result) {
-    if (message == kvirlo::win32::SystemWindow::showMainMessage()) {
-      gate.run([&] { app.form1().show(); });
-      result = 0;
-      return true;
-    }
-    // Logging off or shutting down is a close request like any other: the
-    // reminder is cleaned up before the session ends.
-    if (message == WM_QUERYENDSESSION) {
-      result = TRUE;
-      return true;
-    }
-    if (message == WM_ENDSESSION && w) {
-      gate.run([&] { app.form1().requestClose(); });
-      result = 0;
-      return true;
-    }
-    return false;
-  });
+  kvirlo::win32::connectToSystem(app, system, gate);
 
   gate.run([&] { app.run(); });
 

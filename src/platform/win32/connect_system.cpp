@@ -1,0 +1,31 @@
+#include "platform/win32/connect_system.h"
+
+#include "app/Form1.h"
+#include "tray/frmSlug.h"
+
+namespace kvirlo::win32 {
+
+void connectToSystem(App& app, Win32Services& system, EventGate& gate) {
+  system.tray.onMouse = [&app](int button) { app.slug().Form_MouseMove(button); };
+  system.window.listen([&app, &gate](UINT message, WPARAM w, LPARAM, LRESULT& result) {
+    if (message == SystemWindow::showMainMessage()) {
+      gate.run([&app] { app.form1().show(); });
+      result = 0;
+      return true;
+    }
+    // Logging off or shutting down is a close request like any other: the
+    // reminder is cleaned up before the session ends.
+    if (message == WM_QUERYENDSESSION) {
+      result = TRUE;
+      return true;
+    }
+    if (message == WM_ENDSESSION && w) {
+      gate.run([&app] { app.form1().requestClose(); });
+      result = 0;
+      return true;
+    }
+    return false;
+  });
+}
+
+}  // namespace kvirlo::win32

@@ -1,0 +1,212 @@
+// The Windows services against the real registry, files and clock of a Wine
+// prefix, run under a Russian locale (ANSI code page 1251, OEM 866).
+
+#include <gtest/gtest.h>
+
+#include "alert/tuner_launch.h"
+#include "app/Form1.h"
+#include "platform/win32/MciMedia.h"
+#include "platform/win32/SingleInstance.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/registry.h"
+#include "platform/win32/text.h"
+#include "settings/settings_module.h"
+#include "win32/win32_world.h"
+
+namespace kvirlo::testing {
+namespace {
+
+using win32::wide;
+
+std::string bytesOf(const std::string& path) {
+  win32::Handle file(CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                 OPEN_EXISTING, 0, nullptr));
+  if (!file) return "<missing>";
+  std::string bytes(1 << 16, '\0');
+  DWORD got = 0;
+  ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+  bytes.resize(got);
+  return bytes;
+}
+
+std::optional<std::wstring> runValue() {
+  return win32::RegKey(win32::RunKeyAutostart::kKey, KEY_QUERY_VALUE, false).string(L"Квирло 3.01");
+}
+
+struct Services : ::testing::Test {
+  Services() { forgetEverything(); }
+  ~Services() override { forgetEverything(); }
+  std::string settingsPath() { return world.system.paths.windowsDirectory() + "\\Kvir_Config.ini"; }
+  Win32World world;
+};
+
+TEST_F(Services, TheLocaleIsRussian) {
+  // The code page cases below mean something only under it.
+  EXPECT_EQ(GetACP(), 1251u);
+  EXPECT_EQ(GetOEMCP(), 866u);
+}
+
+TEST_F(Services, AStartWritesTheStoreAndTheRunValueAndAnExitTakesThemAway) {
+  world.app->run();
+  Form1& f = world.app->form1();
+  f.Text1.setText("Позвонить маме");
+  f.Text2.setText("18");
+  f.Text3.setText("05");
+  f.Command1.click();
+  world.pump();
+
+  win32::RegKey config(win32::RegistryStore::kKey, KEY_QUERY_VALUE, false);
+  EXPECT_EQ(config.string(L"running"), L"ON");
+  EXPECT_EQ(config.string(L"Text_Kvir"), L"Позвонить маме");
+  EXPECT_EQ(config.string(L"Hour_Kvir"), L"18");
+  EXPECT_EQ(config.string(L"Minute_Kvir"), L"05");
+  const auto run = runValue();
+  ASSERT_TRUE(run);
+  EXPECT_EQ(*run, L"\"" + wide(world.system.paths.programDirectory()) + L"\\" +
+                      wide(world.system.paths.executableBaseName()) + L".exe\"");
+  EXPECT_FALSE(IsWindowVisible(world.windowOf(f)));
+
+  EXPECT_TRUE(world.ends([&] { f.requestClose(); }));
+  EXPECT_EQ(config.string(L"running"), L"OFF");
+  EXPECT_FALSE(runValue());
+}
+
+TEST_F(Services, TheSettingsFileIsInTheAnsiCodePageAndEarlierFilesReadBack) {
+  world.app->run();
+  world.app->settings.TunerPath = "C:\\Программы\\Тюнер.exe";
+  ASSERT_TRUE(SaveSettings(*world.app));
+  const std::string bytes = bytesOf(settingsPath());
+  EXPECT_NE(bytes.find("C:\\\xCF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xFB\\\xD2\xFE\xED\xE5\xF0.exe\r\n"),
+            std::string::npos);
+  std::size_t lines = 0;
+  for (std::size_t i = 0; (i = bytes.find("\r\n", i)) != std::string::npos; i += 2) ++lines;
+  EXPECT_EQ(lines, 18u);
+
+  // A file of an earlier version, written in code page 1251.
+  win32::Win32Files::replaceBytes(settingsPath(), "255\r\n0\r\nC:\\\xC7\xE2\xF3\xEA.wav\r\n");
+  Win32World again;
+  again.app->run();
+  EXPECT_EQ(again.app->settings.SoundFile, "C:\\Звук.wav");
+}
+
+TEST_F(Services, TheCommandFileIsWrittenBesideTheProgramInTheOemCodePage) {
+  world.app->run();
+  Form1& f = world.app->form1();
+  world.app->settings.TunerPath = "C:\\ТВ\\tuner.exe";
+  world.app->settings.TunerMode = "-m:tv";
+  world.app->settings.TunerChannel = 7;
+  world.app->settings.TunerFullScreen = "-fs";
+  f.Text4.setText("7");
+  ASSERT_TRUE(LaunchTuner(*world.app));
+  const std::string folder = world.system.paths.programDirectory();
+  ASSERT_EQ(world.shell.runs.size(), 1u);
+  EXPECT_EQ(world.shell.runs[0].path, folder + "\\~.cmd");
+  EXPECT_EQ(world.shell.runs[0].workingDirectory, folder);
+  EXPECT_EQ(bytesOf(folder + "\\~.cmd"),
+            "\"C:\\\x92\x82\\tuner.exe\" -m:tv -ch:7 -fs -wu \r\ndel ~.cmd\r\n");
+}
+
+TEST_F(Services, ACommandFileCmdCouldNotReadExactlyIsNeitherWrittenNorRun) {
+  world.app->run();
+  world.app->settings.TunerPath = "C:\\Tuner\xEF\xBC\x82.exe";  // a full-width quote
+  EXPECT_FALSE(LaunchTuner(*world.app));
+  EXPECT_TRUE(world.shell.runs.empty());
+  EXPECT_EQ(bytesOf(world.system.paths.programDirectory() + "\\~.cmd"), "<missing>");
+}
+
+TEST_F(Services, TheStoreReadsAbsentAndOddValuesAsText) {
+  EXPECT_EQ(world.system.store.get("running"), "");
+  world.system.store.set("Text_Kvir", std::string("a\nb\xD0", 4));  // a cut UTF-8 sequence
+  EXPECT_EQ(world.system.store.get("Text_Kvir").substr(0, 3), "a\nb");
+  // A value of another type (as another program may leave) reads as absent.
+  const DWORD number = 1;
+  HKEY raw = nullptr;
+  RegOpenKeyExW(HKEY_CURRENT_USER, win32::RegistryStore::kKey, 0, KEY_SET_VALUE, &raw);
+  RegSetValueExW(raw, L"Hour_Kvir", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+  RegCloseKey(raw);
+  EXPECT_EQ(world.system.store.get("Hour_Kvir"), "");
+}
+
+TEST_F(Services, ClockJumpsCallTheMinuteWatchAtOnce) {
+  int calls = 0;
+  auto watch = world.system.clock.atEveryMinute([&] { ++calls; });
+  SendMessageW(world.system.window.handle(), WM_TIMECHANGE, 0, 0);
+  EXPECT_EQ(calls, 1);
+  SendMessageW(world.system.window.handle(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+  EXPECT_EQ(calls, 2);
+  watch.reset();
+  SendMessageW(world.system.window.handle(), WM_TIMECHANGE, 0, 0);
+  EXPECT_EQ(calls, 2) << "a cancelled watch is silent";
+}
+
+TEST_F(Services, TheMinuteTimerAimsJustPastTheNextMinutesStart) {
+  using win32::Win32Clock;
+  EXPECT_EQ(Win32Clock::delayToNextMinute({10, 0, 0, 0}), 60000u + 30);
+  EXPECT_EQ(Win32Clock::delayToNextMinute({10, 0, 59, 999}), 1u + 30);
+  EXPECT_EQ(Win32Clock::delayToNextMinute({10, 0, 30, 500}), 29500u + 30);
+}
+
+TEST_F(Services, TimersCallBackAndACallMayCancelItself) {
+  int once = 0;
+  int every = 0;
+  std::unique_ptr<ScheduledCall> repeating;
+  auto single = world.system.clock.once(Milliseconds(10), [&] { ++once; });
+  repeating = world.system.clock.every(Milliseconds(10), [&] {
+    if (++every == 3) repeating.reset();
+  });
+  world.pump(300);
+  EXPECT_EQ(once, 1);
+  EXPECT_EQ(every, 3);
+}
+
+TEST_F(Services, TheEndOfTheSessionEndsTheProgramAsAnOrderlyExit) {
+  world.app->run();
+  world.system.store.set("running", "ON");
+  EXPECT_EQ(SendMessageW(world.system.window.handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_TRUE(world.ends([&] { SendMessageW(world.system.window.handle(), WM_ENDSESSION, TRUE, 0); }));
+  EXPECT_EQ(world.system.store.get("running"), "OFF");
+}
+
+TEST_F(Services, OnlyTheFirstCopyIsTheFirst) {
+  win32::SingleInstance first;
+  win32::SingleInstance second;
+  EXPECT_TRUE(first.first());
+  EXPECT_FALSE(second.first());
+}
+
+TEST_F(Services, ASecondCopysKnockShowsTheMainWindow) {
+  world.app->run();
+  world.app->form1().hide();
+  win32::SingleInstance::knock();
+  world.pump();
+  EXPECT_TRUE(world.app->form1().visible());
+}
+
+TEST_F(Services, SoundFilesThatAreMissingOrOddAreNotPlayable) {
+  win32::MciPlayer player;
+  player.open("C:\\nowhere\\missing.wav");
+  EXPECT_FALSE(player.playable());
+  player.open("C:\\a \"quoted\" name.wav");
+  EXPECT_FALSE(player.playable());
+  player.play();  // nothing to play: no harm
+  player.stop();
+}
+
+TEST_F(Services, TheVolumeGoesFromHundredthsOfADecibelToMcisScale) {
+  using win32::MciPlayer;
+  EXPECT_EQ(MciPlayer::mciVolume(0), 1000);
+  EXPECT_EQ(MciPlayer::mciVolume(-2000), 100);
+  EXPECT_EQ(MciPlayer::mciVolume(-10000), 0);
+  EXPECT_EQ(MciPlayer::mciVolume(500), 1000);
+}
+
+TEST_F(Services, CodePagesNeverSubstituteALookAlike) {
+  using win32::toCodePageExactly;
+  EXPECT_EQ(toCodePageExactly("Ёж", 866), std::optional<std::string>("\xF0\xA6"));
+  EXPECT_FALSE(toCodePageExactly("\xEF\xBC\x82", 866)) << "a full-width quote is no quote";
+  EXPECT_EQ(win32::toCodePage("€ и ☺", 1251), "\x88 \xE8 ?");
+  EXPECT_EQ(win32::fromCodePage("\xCF\xF0\xE8\xE2\xE5\xF2", 1251), "Привет");
+}
+
+}  // namespace
+}  // namespace kvirlo::testing

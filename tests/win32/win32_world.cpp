@@ -1,0 +1,75 @@
+#include "win32/win32_world.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/connect_system.h"
+#include "platform/win32/registry.h"
+#include "platform/win32/text.h"
+
+namespace kvirlo::testing {
+
+void forgetEverything() {
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Kvirlo");
+  win32::RegKey(win32::RunKeyAutostart::kKey, KEY_SET_VALUE, false).remove(L"Квирло 3.01");
+  win32::Win32Paths paths;
+  DeleteFileW(win32::wide(paths.windowsDirectory() + "\\Kvir_Config.ini").c_str());
+  DeleteFileW(win32::wide(paths.settingsFallbackDirectory() + "\\Kvir_Config.ini").c_str());
+  DeleteFileW(win32::wide(paths.programDirectory() + "\\~.cmd").c_str());
+}
+
+Win32World::Win32World()
+    : font(CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma")),
+      view(gate, Scale{}, font.get()) {
+  app = std::make_unique<App>(services, &view);
+  win32::connectToSystem(*app, system, gate);
+}
+
+Win32World::~Win32World() {
+  app.reset();
+  view.collectGarbage();
+  pump(0);
+}
+
+void Win32World::pump(int ms) {
+  const ULONGLONG until = GetTickCount64() + ms;
+  do {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (app) app->collectGarbage();
+    view.collectGarbage();
+    if (GetTickCount64() < until) Sleep(5);
+  } while (GetTickCount64() < until);
+}
+
+HWND Win32World::windowOf(const Window& window) const {
+  const auto* v = view.viewOf(window);
+  return v ? v->handle() : nullptr;
+}
+
+HWND Win32World::controlOf(const Control& control) const {
+  const auto* v = view.viewOf(control.window());
+  return v ? v->handleOf(control) : nullptr;
+}
+
+std::wstring Win32World::textOf(HWND hwnd) {
+  const int length = GetWindowTextLengthW(hwnd);
+  std::wstring text(length + 1, L'\0');
+  GetWindowTextW(hwnd, text.data(), length + 1);
+  text.resize(length);
+  return text;
+}
+
+bool Win32World::ends(const std::function<void()>& action) {
+  const int before = process.ends;
+  try {
+    action();
+  } catch (const ProcessEnded&) {
+    return true;
+  }
+  return process.ends > before;  // ended inside an event the gate delivered
+}
+
+}  // namespace kvirlo::testing

@@ -1,0 +1,61 @@
+#pragma once
+
+// The Windows program's real views and services on a real (Wine) desktop,
+// with the parts a test cannot let loose replaced: message boxes answer
+// from a script, the end of the process throws, command files are recorded
+// instead of run.
+
+#include <string>
+#include <vector>
+
+#include "app/App.h"
+#include "fakes/fakes.h"
+#include "platform/win32/Win32Services.h"
+#include "platform/win32/Win32View.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/win.h"
+
+namespace kvirlo::testing {
+
+class RecordingShell : public Shell {
+ public:
+  ScriptDialect dialect() override { return ScriptDialect::Cmd; }
+  bool runCommandFile(const std::string& path, const std::string& folder) override {
+    runs.push_back({path, folder, ""});
+    return true;
+  }
+  void openWebAddress(const std::string& address) override { addresses.push_back(address); }
+  std::vector<CommandRun> runs;
+  std::vector<std::string> addresses;
+};
+
+// Removes what a run of the program leaves in the registry and on disk.
+void forgetEverything();
+
+struct Win32World {
+  Win32World();
+  ~Win32World();
+
+  // Lets the windows handle what is waiting for them, for `ms` milliseconds.
+  void pump(int ms = 50);
+  HWND windowOf(const Window& window) const;
+  HWND controlOf(const Control& control) const;
+  static std::wstring textOf(HWND hwnd);
+  // Runs `action`, which may end the program; true when it did.
+  bool ends(const std::function<void()>& action);
+
+  EventGate gate;
+  win32::Win32Services system{gate};
+  FakeMessageBox messageBox;
+  FakeDialogs dialogs;
+  RecordingShell shell;
+  FakeProcess process;
+  win32::FontHandle font;
+  win32::Win32View view;
+  Services services{system.clock, system.store, system.autostart, system.tray, messageBox,
+                    dialogs,      system.paths, system.files,     shell,       system.media,
+                    system.tone,  process};
+  std::unique_ptr<App> app;
+};
+
+}  // namespace kvirlo::testing

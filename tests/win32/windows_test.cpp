@@ -1,0 +1,147 @@
+// The Win32 windows on a Wine desktop: they exist with their Russian texts,
+// and what a user does to them reaches the program.
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/win.h"
+#include <commctrl.h>
+
+#include "app/Form1.h"
+#include "indicator/Form3.h"
+#include "platform/win32/Win32Tray.h"
+#include "platform/win32/WindowView.h"
+#include "platform/win32/text.h"
+#include "tray/frmSlug.h"
+#include "win32/win32_world.h"
+
+namespace kvirlo::testing {
+namespace {
+
+using win32::wide;
+
+struct Windows : ::testing::Test {
+  Windows() {
+    forgetEverything();
+    world.app->run();
+    world.pump();
+  }
+  ~Windows() override { forgetEverything(); }
+  Form1& form1() { return world.app->form1(); }
+  Win32World world;
+};
+
+TEST_F(Windows, TheMainWindowShowsWithItsClassCaptionAndRussianControls) {
+  HWND main = FindWindowW(L"Kvirlo.Form1", nullptr);
+  ASSERT_TRUE(main);
+  EXPECT_EQ(main, world.windowOf(form1()));
+  EXPECT_TRUE(IsWindowVisible(main));
+  EXPECT_EQ(Win32World::textOf(main), wide(form1().caption()));
+  EXPECT_EQ(Win32World::textOf(world.controlOf(form1().Command1)), L"Пуск");
+  EXPECT_EQ(Win32World::textOf(world.controlOf(form1().Check1)), L"Показывать индикатор времени.");
+  EXPECT_EQ(Win32World::textOf(world.controlOf(form1().Frame1)), L"Управление тюнером Behold TV");
+
+  wchar_t cls[64] = {};
+  GetClassNameW(world.controlOf(form1().Text1), cls, 64);
+  EXPECT_EQ(_wcsicmp(cls, L"Edit"), 0);
+  GetClassNameW(world.controlOf(form1().UpDown1), cls, 64);
+  EXPECT_STREQ(cls, UPDOWN_CLASSW);
+}
+
+TEST_F(Windows, EveryControlOfEveryWindowHasAWin32Control) {
+  for (Window* w : {static_cast<Window*>(&form1()), static_cast<Window*>(&world.app->form3()),
+                    static_cast<Window*>(&world.app->slug())}) {
+    ASSERT_TRUE(world.windowOf(*w)) << windowName(w->id());
+    wchar_t cls[64] = {};
+    GetClassNameW(world.windowOf(*w), cls, 64);
+    EXPECT_EQ(std::wstring(cls), win32::WindowView::className(w->id()));
+    for (Control* c : w->controls()) EXPECT_TRUE(world.controlOf(*c)) << c->name();
+  }
+}
+
+TEST_F(Windows, AClickOnACheckBoxRunsItsHandlerAndTheModelKeepsTheTick) {
+  HWND check3 = world.controlOf(form1().Check3);
+  SendMessageW(check3, BM_CLICK, 0, 0);
+  EXPECT_EQ(form1().Check3.value(), check::Checked);
+  EXPECT_EQ(SendMessageW(check3, BM_GETCHECK, 0, 0), BST_CHECKED);
+  SendMessageW(check3, BM_CLICK, 0, 0);
+  EXPECT_EQ(form1().Check3.value(), check::Unchecked);
+  EXPECT_EQ(SendMessageW(check3, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST_F(Windows, TheLayoutButtonGrowsTheWindowAndRenamesItself) {
+  RECT before;
+  GetWindowRect(world.windowOf(form1()), &before);
+  SendMessageW(world.controlOf(form1().Command3), BM_CLICK, 0, 0);
+  world.pump();
+  RECT after;
+  GetWindowRect(world.windowOf(form1()), &after);
+  EXPECT_EQ(Win32World::textOf(world.controlOf(form1().Command3)), L"Кратко");
+  EXPECT_EQ((after.bottom - after.top) - (before.bottom - before.top), (4905 - 2865) / 15);
+}
+
+TEST_F(Windows, TypedCyrillicReachesTheModelAndCodeChangesReachTheField) {
+  HWND text1 = world.controlOf(form1().Text1);
+  SetFocus(text1);
+  for (wchar_t ch : std::wstring(L"Позвонить & «Ёж»")) SendMessageW(text1, WM_CHAR, ch, 0);
+  EXPECT_EQ(form1().Text1.text(), "Позвонить & «Ёж»");
+
+  form1().Text4.setText("27");
+  EXPECT_EQ(Win32World::textOf(world.controlOf(form1().Text4)), L"27");
+}
+
+TEST_F(Windows, TheSpinnerStepsTheChannelAndKeepsNoNumberOfItsOwn) {
+  form1().Text4.setText("5");
+  NMUPDOWN step{};
+  step.hdr.hwndFrom = world.controlOf(form1().UpDown1);
+  step.hdr.code = UDN_DELTAPOS;
+  step.iDelta = 1;
+  const LRESULT refused = SendMessageW(world.windowOf(form1()), WM_NOTIFY, 0,
+                                       reinterpret_cast<LPARAM>(&step));
+  EXPECT_TRUE(refused);
+  EXPECT_EQ(form1().Text4.text(), "6");
+}
+
+TEST_F(Windows, ATrayMenuCommandReachesItsHandler) {
+  world.app->slug();
+  world.pump();
+  // The menu's own loop reads the keys: down to «Время» (past the site and
+  // About; separators are skipped) and Enter.
+  HWND slug = world.windowOf(world.app->slug());
+  for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageW(slug, WM_KEYDOWN, key, 0);
+  SendMessageW(world.system.window.handle(), win32::Win32Tray::kCallbackMessage, 1, WM_RBUTTONUP);
+  world.pump();
+  EXPECT_TRUE(world.app->form3().visible());
+  EXPECT_TRUE(IsWindowVisible(world.windowOf(world.app->form3())));
+  EXPECT_TRUE(world.shell.addresses.empty()) << "no other entry ran";
+}
+
+TEST_F(Windows, TheIndicatorStaysOnTopWhenAskedAndGoesDownWhenNot) {
+  Form3& indicator = world.app->form3();
+  indicator.show();
+  indicator.setTopMost();
+  EXPECT_TRUE(GetWindowLongW(world.windowOf(indicator), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  indicator.sendToBottom();
+  EXPECT_FALSE(GetWindowLongW(world.windowOf(indicator), GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+TEST_F(Windows, AWindowStoredOffEveryScreenOpensOnTheMainScreen) {
+  form1().hide();
+  form1().setLeft(-3000000);
+  form1().setTop(900000);
+  form1().show();
+  RECT frame;
+  GetWindowRect(world.windowOf(form1()), &frame);
+  RECT desktop;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &desktop, 0);
+  EXPECT_GE(frame.left, desktop.left);
+  EXPECT_LE(frame.bottom, desktop.bottom);
+  EXPECT_EQ(form1().left(), frame.left * 15) << "the program keeps the place the window has";
+}
+
+TEST_F(Windows, ClosingTheMainWindowEndsTheProgram) {
+  EXPECT_TRUE(world.ends([&] { SendMessageW(world.windowOf(form1()), WM_CLOSE, 0, 0); }));
+  EXPECT_EQ(world.system.store.get("running"), "OFF");
+}
+
+}  // namespace
+}  // namespace kvirlo::testing
