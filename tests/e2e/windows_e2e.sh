@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# One reminder through the real kvirlo.exe under Wine, as a user meets it:
+# type it, press «Пуск», find it in the registry, bring the main window back
+# by starting the program again, close it, and find everything cleaned up.
+# Then a reminder for the current minute opens the alert.
+set -uo pipefail
+program=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
+wine=/usr/lib/wine/wine64
+for tool in Xvfb icewm xdotool wmctrl "$wine"; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
+done
+. "$here/desktop.sh"
+desktop_up
+export WINEPREFIX=$KV_TMP/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=ru_RU.UTF-8 LC_CTYPE=C.UTF-8  # Russian Windows, UTF-8 titles on X
+trap '/usr/lib/wine/wineserver -k 2>/dev/null; desktop_down' EXIT
+"$wine" wineboot -i >/dev/null 2>&1
+
+config='HKCU\Software\Kvirlo\Config'
+run='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+settings=$WINEPREFIX/drive_c/windows/Kvir_Config.ini
+query() { "$wine" reg query "$@" 2>/dev/null | tr -d '\r'; }
+stored() { query "$config" /v "$1" | grep -q "REG_SZ *$2\$"; }
+has_run_value() { query "$run" /v "Квирло 3.01" | grep -q 'kvirlo.exe'; }
+no_run_value() { ! has_run_value; }
+ended() { ! kill -0 "$1" 2>/dev/null; }
+
+"$wine" "$program" >"$KV_TMP/program.log" 2>&1 &
+pid=$!
+main=$(wait_window "Квирло 3.0" 30) || { echo "FAIL the main window never showed"; exit 1; }
+later=$(( ($(date +%-H) + 2) % 24 ))
+type_reminder "$main" "Call mother" "$later" "05"
+
+check "the indicator shows" window_shows "Form3" 10
+check "the main window hides" bash -c "! xdotool search --onlyvisible --name '^Квирло 3.0\$' | grep -q ."
+check "the store says running" soon stored running ON
+check "the store keeps the text" stored Text_Kvir "Call mother"
+check "the store keeps the hour as typed" stored Hour_Kvir "$later"
+check "the store keeps the minute as typed" stored Minute_Kvir 05
+check "the Run value names kvirlo.exe" has_run_value
+check "the settings file has 18 CR LF lines" test "$(grep -c $'\r$' "$settings")" = 18
+
+"$wine" "$program" >/dev/null 2>&1 &
+second=$!
+check "starting it again brings the main window back" window_shows "Квирло 3.0" 15
+check "the second copy ends" soon ended $second
+wmctrl -F -c "Квирло 3.0"
+for _ in $(seq 100); do ended $pid && break; sleep 0.1; done
+check "closing the main window ends the program" ended $pid
+check "the store says OFF" stored running OFF
+check "the Run value is gone" no_run_value
+
+# The current minute: the reminder is due at once.
+[ "$(date +%S)" -gt 50 ] && sleep 12
+"$wine" "$program" >"$KV_TMP/program2.log" 2>&1 &
+pid=$!
+main=$(wait_window "Квирло 3.0" 30)
+type_reminder "$main" "Now" "$(date +%-H)" "$(date +%-M)"
+check "the alert opens for the current minute" window_shows "Квирло" 15
+check "the program keeps running while it sounds" bash -c "sleep 3; kill -0 $pid"
+wmctrl -F -c "Квирло"
+sleep 1
+wmctrl -F -c "Квирло 3.0"
+for _ in $(seq 100); do ended $pid && break; sleep 0.1; done
+check "closing the alert, then the main window, ends the program" ended $pid
+
+[ $failures -eq 0 ] && echo "windows end-to-end: all passed" || echo "windows end-to-end: $failures failed"
+exit $(( failures > 0 ))
