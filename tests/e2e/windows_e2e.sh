@@ -33,6 +33,21 @@ later=$(( ($(date +%-H) + 2) % 24 ))
 type_reminder "$main" "Call mother" "$later" "05"
 
 check "the indicator shows" window_shows "Form3" 10
+indicator=$(wait_window "Form3" 1)
+# Dragged by its heading, with the left button (the system's move loop) and
+# with the right one (followed by the program).
+for button in 1 3; do
+  eval "$(xdotool getwindowgeometry --shell "$indicator")"
+  x0=$X y0=$Y
+  xdotool mousemove --window "$indicator" 20 5 mousedown $button
+  sleep 0.3
+  xdotool mousemove_relative --sync -- 150 100
+  sleep 0.3
+  xdotool mouseup $button
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$indicator")"
+  check "a drag by button $button moves the indicator ($x0,$y0 -> $X,$Y)" test "$X" != "$x0" -o "$Y" != "$y0"
+done
 check "the main window hides" bash -c "! xdotool search --onlyvisible --name '^Квирло 3.0\$' | grep -q ."
 check "the store says running" soon stored running ON
 check "the store keeps the text" stored Text_Kvir "Call mother"

@@ -516,6 +516,7 @@ LRESULT CALLBACK WindowView::windowProcedure(HWND hwnd, UINT message, WPARAM w, 
 }
 
 LRESULT WindowView::onMessage(UINT message, WPARAM w, LPARAM l) {
+  if (dragging_ && followDrag(message)) return 0;
   switch (message) {
     case WM_CLOSE:
       deliver([this] { model_->requestClose(); });
@@ -578,13 +579,53 @@ LRESULT WindowView::onMessage(UINT message, WPARAM w, LPARAM l) {
       onBackgroundMouse(message, w, l);
       return 0;
     case kBeginDragMessage:
-      ReleaseCapture();
-      SendMessageW(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+      beginDrag();
       return 0;
     default:
       break;
   }
   return DefWindowProcW(hwnd_, message, w, l);
+}
+
+// The left button hands the window to the system's move loop; the others
+// are followed here, with the mouse captured until the button comes up.
+void WindowView::beginDrag() {
+  if (GetKeyState(VK_LBUTTON) < 0) {
+    ReleaseCapture();
+    SendMessageW(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    return;
+  }
+  if (GetKeyState(VK_RBUTTON) >= 0 && GetKeyState(VK_MBUTTON) >= 0) return;  // already released
+  RECT frame;
+  GetWindowRect(hwnd_, &frame);
+  dragWindow_ = {frame.left, frame.top};
+  GetCursorPos(&dragPointer_);
+  dragging_ = true;
+  SetCapture(hwnd_);
+}
+
+bool WindowView::followDrag(UINT message) {
+  switch (message) {
+    case WM_MOUSEMOVE: {
+      POINT at;
+      GetCursorPos(&at);
+      SetWindowPos(hwnd_, nullptr, dragWindow_.x + at.x - dragPointer_.x,
+                   dragWindow_.y + at.y - dragPointer_.y, 0, 0,
+                   SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+      return true;
+    }
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_LBUTTONUP:
+      dragging_ = false;
+      ReleaseCapture();
+      return true;
+    case WM_CAPTURECHANGED:
+      dragging_ = false;
+      return false;
+    default:
+      return false;
+  }
 }
 
 // The mouse over the bare window: a frame there gets a button's release (a

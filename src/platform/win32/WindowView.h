@@ -62,6 +62,8 @@ class WindowView {
   void applyVisibility();
   void keepOnScreen();
   void showMenu(MenuItem& menu);
+  void beginDrag();
+  bool followDrag(UINT message);
   void deliver(const std::function<void()>& event);
   Item* itemOf(HWND hwnd);
   Item* itemOf(const Control& control);
@@ -78,6 +80,11 @@ class WindowView {
   bool reportedActive_ = false;
   bool placed_ = false;
   bool swallowChar_ = false;
+  // A drag by the right or middle button, which the system's move loop
+  // does not follow: the pointer's and the window's places at its start.
+  bool dragging_ = false;
+  POINT dragPointer_{};
+  POINT dragWindow_{};
 };
 
 }  // namespace kvirlo::win32
