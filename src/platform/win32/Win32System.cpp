@@ -80,7 +80,7 @@ bool Win32Shell::runCommandFile(const std::string& path, const std::string& work
   info.lpVerb = L"open";
   info.lpFile = file.c_str();
   info.lpDirectory = folder.c_str();
-  info.nShow = SW_SHOWMINNOACTIVE;
+  info.nShow = SW_SHOWMINIMIZED;  // minimised, with the focus
   return ShellExecuteExW(&info);
 }
 
