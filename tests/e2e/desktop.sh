@@ -56,7 +56,7 @@ click_at() {
 type_reminder() {
   xdotool windowactivate --sync "$1" >/dev/null 2>&1
   xdotool windowfocus --sync "$1" >/dev/null 2>&1  # Wine windows take the focus only so
-  click_at "$1" 3000 600; xdotool type --delay 40 "$2"
+  click_at "$1" 3000 600; xdotool type --delay 80 "$2"
   click_at "$1" 420 1700; xdotool type --delay 60 "$3"
   click_at "$1" 1260 1700; xdotool type --delay 60 "$4"
   [ "${5:-}" = tray ] && click_at "$1" 2300 1680

@@ -21,7 +21,7 @@ pid=$!
 main=$(wait_window "Квирло 3.0" 15) || { echo "FAIL the main window never showed"; exit 1; }
 xdotool windowactivate --sync "$main" >/dev/null 2>&1
 click_at "$main" 3000 600
-xdotool type --delay 20 "Позвонить маме"
+xdotool type --delay 80 "Позвонить маме"  # xdotool remaps a key per Cyrillic letter: not too fast
 click_at "$main" 420 1700
 xdotool type --delay 60 "18"
 click_at "$main" 1260 1700
@@ -75,7 +75,7 @@ printf ' 14737632 \r\n 16777215 \r\n%s\r\n-1 \r\n 0 \r\n 0 \r\nSoundCard\r\n 670
 pid=$!
 main=$(wait_window "Квирло 3.0" 15)
 xdotool windowactivate --sync "$main" >/dev/null 2>&1
-click_at "$main" 3000 600; xdotool type --delay 20 "Тон"
+click_at "$main" 3000 600; xdotool type --delay 80 "Тон"
 click_at "$main" 420 1700; xdotool type --delay 60 "00"
 click_at "$main" 1260 1700; xdotool type --delay 60 "00"
 parec -d t.monitor --raw --format=s16le --rate=44100 --channels=2 --latency-msec=20 \
