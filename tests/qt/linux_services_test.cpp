@@ -7,10 +7,24 @@
 
 #include "platform/qt/LinuxServices.h"
 #include "platform/qt/PosixFiles.h"
+#include "platform/qt/SingleInstance.h"
 #include "settings/settings_file.h"
 
 namespace kvirlo {
 namespace {
+
+TEST(OneCopy, ASecondCopyIsNotFirstAndALockLeftBehindBlocksNobody) {
+  QTemporaryDir dir;
+  {
+    QFile leftover(dir.path() + "/kvirlo.lock");  // as a killed copy leaves it
+    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+  }
+  auto first = std::make_unique<qt::SingleInstance>(dir.path());
+  EXPECT_TRUE(first->first());
+  EXPECT_FALSE(qt::SingleInstance(dir.path()).first());
+  first.reset();  // the copy ends: the next start is the first again
+  EXPECT_TRUE(qt::SingleInstance(dir.path()).first());
+}
 
 struct Files : ::testing::Test {
   QTemporaryDir dir;

@@ -138,6 +138,19 @@ TEST_F(Windows, AWindowStoredOffEveryScreenOpensOnTheMainScreen) {
   EXPECT_EQ(form1().left(), frame.left * 15) << "the program keeps the place the window has";
 }
 
+TEST_F(Windows, OnAMonitorOfAnotherDpiTheLayoutIsPlacedAgainAtItsScale) {
+  HWND main = world.windowOf(form1());
+  RECT suggested{100, 100, 100 + 800, 100 + 300};
+  SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  RECT button;
+  GetWindowRect(world.controlOf(form1().Command1), &button);
+  EXPECT_EQ(button.right - button.left, Scale{1.5}.px(form1().Command1.geometry().width));
+  RECT frame;
+  GetWindowRect(main, &frame);
+  EXPECT_EQ(frame.left, 100);
+  EXPECT_EQ(frame.right - frame.left, 800);
+}
+
 TEST_F(Windows, ClosingTheMainWindowEndsTheProgram) {
   EXPECT_TRUE(world.ends([&] { SendMessageW(world.windowOf(form1()), WM_CLOSE, 0, 0); }));
   EXPECT_EQ(world.system.store.get("running"), "OFF");

@@ -1,11 +1,12 @@
 #include "platform/qt/SingleInstance.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <QDir>
-#include <QLockFile>
 #include <QSocketNotifier>
 #include <cstring>
 
@@ -23,12 +24,12 @@ bool address(const std::string& path, sockaddr_un& out) {
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& folder)
-    : lock_(std::make_unique<QLockFile>(folder + "/kvirlo.lock")),
-      socket_((folder + "/kvirlo.socket").toStdString()) {
+    : socket_((folder + "/kvirlo.socket").toStdString()) {
   QDir().mkpath(folder);
-  // A lock left by a copy that was killed is stale and taken over.
-  lock_->setStaleLockTime(0);
-  first_ = lock_->tryLock(0);
+  const std::string lockPath = (folder + "/kvirlo.lock").toStdString();
+  lock_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  // Without a lock file to hold (an odd runtime folder) the program runs.
+  first_ = lock_ < 0 || ::flock(lock_, LOCK_EX | LOCK_NB) == 0;
   if (first_)
     listen();
   else
@@ -37,6 +38,7 @@ SingleInstance::SingleInstance(const QString& folder)
 
 SingleInstance::~SingleInstance() {
   if (listener_ >= 0) ::close(listener_);
+  if (lock_ >= 0) ::close(lock_);
 }
 
 void SingleInstance::listen() {

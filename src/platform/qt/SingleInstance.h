@@ -3,15 +3,15 @@
 #include <QObject>
 #include <QString>
 #include <functional>
-#include <memory>
+#include <string>
 
-class QLockFile;
 class QSocketNotifier;
 
 namespace kvirlo::qt {
 
-// One running copy per user. The first copy holds a lock and listens on a
-// socket in the user's runtime folder; a later copy (autostart plus a click
+// One running copy per user. The first copy holds a lock (flock on a file
+// in the user's runtime folder, which the kernel drops with the process, so
+// a killed copy never leaves a lock behind) and listens on a socket there; a later copy (autostart plus a click
 // on the icon is the common way) asks the first to bring its main window
 // forward, then ends.
 class SingleInstance : public QObject {
@@ -27,7 +27,7 @@ class SingleInstance : public QObject {
   void listen();
   void askTheFirst();
 
-  std::unique_ptr<QLockFile> lock_;
+  int lock_ = -1;
   std::string socket_;
   int listener_ = -1;
   QSocketNotifier* notifier_ = nullptr;

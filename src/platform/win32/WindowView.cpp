@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "platform/win32/pictures.h"
@@ -101,7 +102,7 @@ HBITMAP buttonImage(const std::string& picture, int width, int height) {
 std::wstring WindowView::className(WindowId id) { return L"Kvirlo." + wide(windowName(id)); }
 
 WindowView::WindowView(Window& model, EventGate& gate, Scale scale, HFONT font)
-    : model_(&model), gate_(gate), scale_(scale), font_(font) {
+    : model_(&model), gate_(gate), scale_(scale), fontFactor_(scale.factor), font_(font) {
   Applying applying(applying_);
   const std::wstring cls = className(model.id());
   registerClass(cls, windowProcedure, model.hasIcon);
@@ -110,6 +111,7 @@ WindowView::WindowView(Window& model, EventGate& gate, Scale scale, HFONT font)
   hwnd_ = CreateWindowExW(exStyle, cls.c_str(), wide(model.caption()).c_str(), style, CW_USEDEFAULT,
                           CW_USEDEFAULT, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) return;
+  setDpi(windowDpi());
   if (!model.hasIcon) {
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, 0);
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, 0);
@@ -231,22 +233,7 @@ void WindowView::build(Item& item) {
   if (!item.hwnd) return;
   SetWindowLongPtrW(item.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&item));
 
-  HFONT font = font_;
-  if (!c.font.face.empty() || c.font.points > 0 || c.font.bold || c.font.underline) {
-    LOGFONTW face{};
-    GetObjectW(font_, sizeof face, &face);
-    if (!c.font.face.empty()) {
-      const std::wstring name = wide(c.font.face).substr(0, LF_FACESIZE - 1);
-      std::fill(std::begin(face.lfFaceName), std::end(face.lfFaceName), L'\0');
-      name.copy(face.lfFaceName, name.size());
-    }
-    if (c.font.points > 0) face.lfHeight = -static_cast<LONG>(c.font.points * 96 * scale_.factor / 72 + 0.5);
-    face.lfWeight = c.font.bold ? FW_BOLD : FW_NORMAL;
-    face.lfUnderline = c.font.underline;
-    item.font.reset(CreateFontIndirectW(&face));
-    font = item.font.get();
-  }
-  SendMessageW(item.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  applyFont(item);
 
   if (c.kind() == ControlKind::CommandButton && !c.picture.empty()) {
     item.image.reset(buttonImage(c.picture, px(c.geometry().width) - 8, px(c.geometry().height) - 8));
@@ -271,6 +258,59 @@ void WindowView::build(Item& item) {
     SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
   }
   SetWindowSubclass(item.hwnd, controlProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+// The window's own DPI where Windows can tell it (Windows 10 and later).
+UINT WindowView::windowDpi() const {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static const auto get = reinterpret_cast<GetDpiForWindowFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  return get && hwnd_ ? get(hwnd_) : 0;
+}
+
+void WindowView::setDpi(UINT dpi) {
+  if (dpi == 0) return;
+  const double factor = dpi / 96.0;
+  if (factor == scale_.factor) return;
+  scale_.factor = factor;
+  LOGFONTW face{};
+  GetObjectW(font_, sizeof face, &face);
+  face.lfHeight = MulDiv(face.lfHeight, static_cast<int>(dpi), static_cast<int>(std::lround(fontFactor_ * 96)));
+  scaledFont_.reset(CreateFontIndirectW(&face));
+}
+
+void WindowView::applyFont(Item& item) {
+  const Control& c = *item.control;
+  HFONT base = scaledFont_.get() ? scaledFont_.get() : font_;
+  HFONT font = base;
+  if (!c.font.face.empty() || c.font.points > 0 || c.font.bold || c.font.underline) {
+    LOGFONTW face{};
+    GetObjectW(base, sizeof face, &face);
+    if (!c.font.face.empty()) {
+      const std::wstring name = wide(c.font.face).substr(0, LF_FACESIZE - 1);
+      std::fill(std::begin(face.lfFaceName), std::end(face.lfFaceName), L'\0');
+      name.copy(face.lfFaceName, name.size());
+    }
+    if (c.font.points > 0) face.lfHeight = -static_cast<LONG>(c.font.points * 96 * scale_.factor / 72 + 0.5);
+    face.lfWeight = c.font.bold ? FW_BOLD : FW_NORMAL;
+    face.lfUnderline = c.font.underline;
+    item.font.reset(CreateFontIndirectW(&face));
+    font = item.font.get();
+  }
+  SendMessageW(item.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+// Moved to a monitor of another DPI: the layout is placed again at the new
+// scale, where Windows suggests.
+void WindowView::onDpiChanged(UINT dpi, const RECT& suggested) {
+  setDpi(dpi);
+  for (auto& item : items_) {
+    applyFont(*item);
+    apply(*item, Property::Geometry);
+  }
+  Applying applying(applying_);
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void WindowView::apply(Item& item, Property property) {
@@ -577,6 +617,9 @@ LRESULT WindowView::onMessage(UINT message, WPARAM w, LPARAM l) {
     case WM_MBUTTONUP:
     case WM_MOUSEMOVE:
       onBackgroundMouse(message, w, l);
+      return 0;
+    case WM_DPICHANGED:
+      onDpiChanged(HIWORD(w), *reinterpret_cast<const RECT*>(l));
       return 0;
     case kBeginDragMessage:
       beginDrag();

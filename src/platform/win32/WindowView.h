@@ -57,6 +57,10 @@ class WindowView {
   void onBackgroundMouse(UINT message, WPARAM w, LPARAM l);
 
   void build(Item& item);
+  void applyFont(Item& item);
+  UINT windowDpi() const;
+  void setDpi(UINT dpi);
+  void onDpiChanged(UINT dpi, const RECT& suggested);
   void apply(Item& item, Property property);
   void applyGeometry();
   void applyVisibility();
@@ -72,7 +76,9 @@ class WindowView {
   Window* model_;
   EventGate& gate_;
   Scale scale_;
+  double fontFactor_;       // the scale the shared font was made for
   HFONT font_;
+  FontHandle scaledFont_;   // the shared face at this window's DPI, when it differs
   HWND hwnd_ = nullptr;
   std::vector<std::unique_ptr<Item>> items_;
   Brush background_;
