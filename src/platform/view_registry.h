@@ -47,6 +47,16 @@ class ViewRegistry : public ModelObserver {
     return it == views_.end() ? nullptr : it->second.get();
   }
 
+  // Every view lets go of its window model, as when the whole program is
+  // taken down: no input reaches a model after this.
+  void detachAll() {
+    for (auto& [window, view] : views_) {
+      view->detach();
+      graveyard_.push_back(std::move(view));
+    }
+    views_.clear();
+  }
+
   // Views of unloaded windows live on until no event of theirs is running.
   void collectGarbage() { graveyard_.clear(); }
 

@@ -25,6 +25,7 @@ Win32World::Win32World()
 }
 
 Win32World::~Win32World() {
+  view.detachAll();  // the windows go before the models they would call
   app.reset();
   view.collectGarbage();
   pump(0);

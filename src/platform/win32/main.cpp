@@ -76,5 +76,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     app.collectGarbage();
     view.collectGarbage();
   }
+  view.detachAll();
   return 0;
 }
