@@ -136,6 +136,7 @@ WindowView::WindowView(Window& model, EventGate& gate, Scale scale, HFONT font)
 }
 
 WindowView::~WindowView() {
+  model_ = nullptr;  // whatever the destruction sends reaches no model
   if (hwnd_) {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
