@@ -7,16 +7,9 @@ set -uo pipefail
 program=$(realpath "$1")
 kills=${2:-40}
 here=$(dirname "$(realpath "$0")")
-wine=/usr/lib/wine/wine64
-for tool in Xvfb icewm xdotool wmctrl "$wine"; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
-done
 . "$here/desktop.sh"
-desktop_up
-export WINEPREFIX=$KV_TMP/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=ru_RU.UTF-8 LC_CTYPE=C.UTF-8
-trap '/usr/lib/wine/wineserver -k 2>/dev/null; desktop_down' EXIT
-"$wine" wineboot -i >/dev/null 2>&1
+. "$here/wine.sh"
+wine_up xdotool wmctrl
 
 config='HKCU\Software\Kvirlo\Config'
 settings=$WINEPREFIX/drive_c/windows/Kvir_Config.ini

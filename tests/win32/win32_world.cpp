@@ -56,11 +56,7 @@ HWND Win32World::controlOf(const Control& control) const {
 }
 
 std::wstring Win32World::textOf(HWND hwnd) {
-  const int length = GetWindowTextLengthW(hwnd);
-  std::wstring text(length + 1, L'\0');
-  GetWindowTextW(hwnd, text.data(), length + 1);
-  text.resize(length);
-  return text;
+  return win32::windowText(hwnd);
 }
 
 bool Win32World::ends(const std::function<void()>& action) {

@@ -2,8 +2,6 @@
 
 #include "platform/win32/win.h"
 
-#include <functional>
-
 #include "platform/dialogs.h"
 #include "platform/message_box.h"
 

@@ -336,11 +336,7 @@ void WindowView::apply(Item& item, Property property) {
         }
         if (c.maxLength > 0)
           SendMessageW(item.hwnd, EM_SETLIMITTEXT, std::max<std::size_t>(c.maxLength, text.size()), 0);
-        const int length = GetWindowTextLengthW(item.hwnd);
-        std::wstring shown(length + 1, L'\0');
-        GetWindowTextW(item.hwnd, shown.data(), length + 1);
-        shown.resize(length);
-        if (shown == text) break;  // leaves the caret where the user has it
+        if (windowText(item.hwnd) == text) break;  // leaves the caret where the user has it
       }
       SetWindowTextW(item.hwnd, text.c_str());
       break;
@@ -725,10 +721,7 @@ bool WindowView::onCommand(HWND control, WORD code) {
       return true;
     case ControlKind::TextBox:
       if (code == EN_CHANGE && !applying_) {
-        const int length = GetWindowTextLengthW(control);
-        std::wstring text(length + 1, L'\0');
-        GetWindowTextW(control, text.data(), length + 1);
-        text.resize(length);
+        const std::wstring text = windowText(control);
         std::wstring plain;  // the program's line breaks are single LFs
         for (std::size_t i = 0; i < text.size(); ++i)
           if (!(c->multiLine && text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n'))

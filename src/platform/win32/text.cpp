@@ -58,4 +58,12 @@ std::optional<std::string> toCodePageExactly(const std::string& text, unsigned c
   return out;
 }
 
+std::wstring windowText(HWND hwnd) {
+  const int length = GetWindowTextLengthW(hwnd);
+  std::wstring text(length + 1, L'\0');
+  const int got = GetWindowTextW(hwnd, text.data(), length + 1);
+  text.resize(got < 0 ? 0 : got);
+  return text;
+}
+
 }  // namespace kvirlo::win32

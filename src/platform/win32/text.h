@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/win32/win.h"
+
 namespace kvirlo::win32 {
 
 // The program keeps text in UTF-8; Windows speaks UTF-16 and, in files of
@@ -18,5 +20,8 @@ std::string toCodePage(const std::string& utf8, unsigned codePage);
 std::string fromCodePage(const std::string& bytes, unsigned codePage);
 // The same, but nothing when a character has no byte of its own.
 std::optional<std::string> toCodePageExactly(const std::string& utf8, unsigned codePage);
+
+// The text of a window or control, whole.
+std::wstring windowText(HWND hwnd);
 
 }  // namespace kvirlo::win32
