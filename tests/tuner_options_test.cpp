@@ -74,7 +74,8 @@ TEST_F(TunerOptions, TheChannelRule) {
   };
   for (Case c : {Case{"", "1", 1}, Case{"0", "1", 1}, Case{"a5", "1", 1}, Case{"-3", "1", 1},
                  Case{"12a", "12a", 12}, Case{".4", ".4", 0}, Case{"2.5", "2.5", 2},
-                 Case{"3.5", "3.5", 4}, Case{"999", "999", 999}}) {
+                 Case{"3.5", "3.5", 4}, Case{"999", "999", 999}, Case{"1e9", "1e9", 1},
+                 Case{"2e2", "2e2", 2}}) {
     f().Text4.setText("7");
     f().Text4.setText(c.typed);
     EXPECT_EQ(f().Text4.text(), c.shown) << '"' << c.typed << '"';
