@@ -162,5 +162,33 @@ TEST_F(SoundSettings, ClosingTheWindowStopsEverySound) {
   EXPECT_TRUE(world.tone.tones.empty());
 }
 
+TEST_F(SoundSettings, AFrequencyTheSpeakerCannotSoundGivesNoToneAndHoldsNothingUp) {
+  Player& p = open();
+  p.Check1.click();
+  for (double hz : {36.0, 32768.0}) {
+    s().BeepFrequency = hz;
+    p.Command2.click();
+    world.clock.advance(Milliseconds(3000));
+    p.Command2.click();
+  }
+  EXPECT_TRUE(world.tone.tones.empty()) << "no tone clamped into range";
+  s().BeepFrequency = 37;
+  p.Command2.click();
+  world.clock.advance(Milliseconds(1000));
+  EXPECT_EQ(world.tone.tones.size(), 1u);
+}
+
+TEST_F(SoundSettings, ATickHeldBackByALongToneDiesWithTheSpeaker) {
+  s().BeepDuration = 2000;
+  Player& p = open();
+  p.Check1.click();
+  p.Command2.click();
+  world.clock.advance(Milliseconds(1500));  // the first tone sounds, the next tick waits
+  ASSERT_EQ(world.tone.tones.size(), 1u);
+  p.Check1.click();  // back to the sound card
+  world.clock.advance(Milliseconds(5000));
+  EXPECT_EQ(world.tone.tones.size(), 1u) << "no stray tone after the switch";
+}
+
 }  // namespace
 }  // namespace kvirlo

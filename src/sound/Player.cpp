@@ -177,8 +177,10 @@ void Player::beepNow() {
   try {
     const int frequency = roundToInt32(app_.settings.BeepFrequency);
     const int duration = roundToInt32(app_.settings.BeepDuration);
-    toneEndsAt_ = app_.services().clock.steadyMilliseconds() + std::max(duration, 0);
-    if (duration > 0) app_.services().tone.beep(frequency, duration);
+    // A tone that cannot sound returns at once and holds nothing up.
+    const bool audible = Tone::audible(frequency, duration);
+    toneEndsAt_ = app_.services().clock.steadyMilliseconds() + (audible ? duration : 0);
+    if (audible) app_.services().tone.beep(frequency, duration);
   } catch (const std::exception&) {
     // A tone that cannot sound is skipped; the loop goes on.
   }

@@ -78,9 +78,10 @@ DWORD WINAPI beepThread(LPVOID parameter) {
 }  // namespace
 
 void BeepTone::beep(int frequencyHz, int durationMs) {
-  // Beep takes 37 to 32767 Hz.
-  auto* request = new BeepRequest{static_cast<DWORD>(std::clamp(frequencyHz, 37, 32767)),
-                                  static_cast<DWORD>(std::max(durationMs, 0))};
+  // Beep refuses other frequencies, and so does the program: no tone, not a
+  // near one.
+  if (!Tone::audible(frequencyHz, durationMs)) return;
+  auto* request = new BeepRequest{static_cast<DWORD>(frequencyHz), static_cast<DWORD>(durationMs)};
   Handle thread(CreateThread(nullptr, 0, beepThread, request, 0, nullptr));
   if (!thread) delete request;
 }
