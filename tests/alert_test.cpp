@@ -220,5 +220,18 @@ TEST_F(Alert, OnLinuxTheScriptGoesToTheDataFolder) {
   EXPECT_EQ(world.shell.runs[0].text, "\"/opt/tv\" -m:tv -ch:1  -wu \nrm -f -- \"$0\"\n");
 }
 
+TEST_F(Alert, ADataFolderAtTheRootRunsTheScriptThere) {
+  world.shell.scriptDialect = ScriptDialect::Sh;
+  world.paths.sep = '/';
+  world.paths.windowsDir = "/";
+  ASSERT_TRUE(world.start());
+  tunerOn(false);
+  world.app->settings.TunerPath = "/opt/tv";
+  ASSERT_TRUE(fire());
+  ASSERT_EQ(world.shell.runs.size(), 1u);
+  EXPECT_EQ(world.shell.runs[0].path, "/~.cmd");
+  EXPECT_EQ(world.shell.runs[0].workingDirectory, "/");
+}
+
 }  // namespace
 }  // namespace kvirlo

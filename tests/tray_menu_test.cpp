@@ -91,6 +91,8 @@ TEST_F(MainMenu, ARightReleaseOverTheWindowOrTwoOfItsFramesOpensTheMenu) {
 
 TEST_F(MainMenu, TheAboutWindowIsOne) {
   world.app->form1().mnuAbout.click();
+  ASSERT_NE(world.app->existing(WindowId::formAbout), nullptr);
+  EXPECT_TRUE(world.app->about().visible());
   formAbout* first = &world.app->about();
   slug().mnuAbout.click();
   EXPECT_EQ(&world.app->about(), first);
