@@ -185,6 +185,7 @@ TEST_F(Alert, TheCommandFileLivesBesideTheProgramAndRunsThere) {
   world.files.files["C:\\Program Files\\Kvirlo\\~.cmd"] = "old content\r\n";
   ASSERT_TRUE(fire());
   const std::string path = "C:\\Program Files\\Kvirlo\\~.cmd";
+  ASSERT_FALSE(world.shell.runs.empty());
   EXPECT_EQ(world.shell.runs[0].path, path);
   EXPECT_EQ(world.shell.runs[0].workingDirectory, "C:\\Program Files\\Kvirlo")
       << "so that \"del ~.cmd\" removes this file and no other";
@@ -195,6 +196,7 @@ TEST_F(Alert, AtADriveRootTheFileNameIsJoinedOnce) {
   world.paths.programDir = "D:\\";
   tunerOn(false);
   ASSERT_TRUE(fire());
+  ASSERT_FALSE(world.shell.runs.empty());
   EXPECT_EQ(world.shell.runs[0].path, "D:\\~.cmd");
 }
 

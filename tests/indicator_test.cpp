@@ -186,6 +186,7 @@ TEST_F(ActionDialog, NoToTheExitQuestionKeepsWaitingButRemembersTheChoice) {
   d.Option3.click();
   world.boxes.answer(mb::AnswerNo);
   EXPECT_FALSE(World::ends([&] { d.Command1.click(); }));
+  ASSERT_FALSE(world.boxes.shown.empty());
   EXPECT_EQ(world.boxes.shown.back().text, "Завершить работу квирло?");
   EXPECT_EQ(world.boxes.shown.back().flags, 4);
   EXPECT_FALSE(world.app->exists(WindowId::Form4));

@@ -113,6 +113,7 @@ TEST_F(SoundSettings, ChoosingAFilePlaysItAndCancellingChangesNothing) {
   world.dialogs.files.push_back(std::nullopt);
   p.Command1.click();
   EXPECT_EQ(s().SoundFile, "C:\\WINDOWS\\media\\tada.wav");
+  ASSERT_FALSE(world.dialogs.fileRequests.empty());
   EXPECT_EQ(world.dialogs.fileRequests[0].filter, "*.wav *.mp3");
   world.dialogs.files.push_back("D:\\Музыка\\звонок.mp3");
   p.Command1.click();

@@ -52,6 +52,7 @@ TEST_F(Shutdown, TheTrayMenusExitAfterYes) {
   EXPECT_EQ(world.tray.icons.size(), 1u) << "No leaves the program waiting";
   world.boxes.answer(mb::AnswerYes);
   EXPECT_TRUE(World::ends([&] { world.app->slug().mnuExit.click(); }));
+  ASSERT_FALSE(world.boxes.shown.empty());
   EXPECT_EQ(world.boxes.shown.back().text, "Завершить работу квирло?");
   EXPECT_EQ(world.boxes.shown.back().flags, 4);
   EXPECT_EQ(world.boxes.shown.back().title, "Квирло");

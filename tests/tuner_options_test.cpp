@@ -117,6 +117,7 @@ TEST_F(TunerOptions, ChoosingTheTunerProgramFillsThePathThenSaysSo) {
             "Надеюсь вы правда указали путь к программе TV тюнера Behold TV");
   EXPECT_EQ(world.boxes.shown[0].flags, 0);
   EXPECT_EQ(world.boxes.shown[0].title, "Квирло 3.01");
+  ASSERT_FALSE(world.dialogs.fileRequests.empty());
   EXPECT_EQ(world.dialogs.fileRequests[0].fileName, "*.exe");
   EXPECT_EQ(world.dialogs.fileRequests[0].description, "Файлы программ");
 }
