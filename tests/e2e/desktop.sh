@@ -26,8 +26,30 @@ desktop_up() {
   sleep 1
 }
 
+# The accessibility bus, for tests that read the windows as a screen reader
+# does (screen_reader.py); Qt then offers its windows on it.
+screen_reader_up() {
+  [ -x /usr/libexec/at-spi-bus-launcher ] && /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || return 1
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  KV_ATSPI=$!
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  sleep 0.5
+}
+
+# What the screen reader reads in window $1 as the name of a label: true when
+# one of them is exactly $2. Read at once: a count must be right when it shows.
+reads() {
+  local names
+  for _ in $(seq 20); do  # the window's tree comes a moment after the window
+    names=$(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/screen_reader.py" "$1" 2>/dev/null)
+    [ -n "$names" ] && break
+    sleep 0.1
+  done
+  printf '%s\n' "$names" | cut -f3 | grep -qxF -- "$2"
+}
+
 desktop_down() {
-  kill $KV_WM $KV_PULSE $KV_DBUS $KV_XVFB 2>/dev/null
+  kill ${KV_ATSPI:-} $KV_WM $KV_PULSE $KV_DBUS $KV_XVFB 2>/dev/null
   wait $KV_WM $KV_PULSE $KV_XVFB 2>/dev/null
   rm -rf "$KV_TMP"
 }
