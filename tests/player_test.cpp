@@ -120,6 +120,11 @@ TEST_F(SoundSettings, ChoosingAFilePlaysItAndCancellingChangesNothing) {
   EXPECT_EQ(s().SoundFile, "D:\\Музыка\\звонок.mp3");
   EXPECT_EQ(p.Text1.text(), "D:\\Музыка\\звонок.mp3");
   EXPECT_EQ(world.media.file, "D:\\Музыка\\звонок.mp3");
+  world.dialogs.files.push_back(std::nullopt);
+  p.Command1.click();
+  ASSERT_EQ(world.dialogs.fileRequests.size(), 3u);
+  EXPECT_EQ(world.dialogs.fileRequests[0].folder, "C:\\WINDOWS\\media") << "opens at the sound";
+  EXPECT_EQ(world.dialogs.fileRequests[2].folder, "D:\\Музыка");
 }
 
 TEST_F(SoundSettings, StoredSpeakerOutputOpensInSpeakerModeAndPlaysTheFileOnce) {

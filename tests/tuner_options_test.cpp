@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "app/Form1.h"
 #include "fakes/world.h"
+#include "platform/paths.h"
 
 namespace kvirlo {
 namespace {
@@ -120,6 +121,20 @@ TEST_F(TunerOptions, ChoosingTheTunerProgramFillsThePathThenSaysSo) {
   ASSERT_FALSE(world.dialogs.fileRequests.empty());
   EXPECT_EQ(world.dialogs.fileRequests[0].fileName, "*.exe");
   EXPECT_EQ(world.dialogs.fileRequests[0].description, "Файлы программ");
+  EXPECT_EQ(world.dialogs.fileRequests[0].folder, "") << "no tuner yet: the platform's choice";
+  world.boxes.answer(mb::AnswerOk);
+  world.dialogs.files.push_back("D:\\tv.exe");
+  f().Command4.click();
+  ASSERT_EQ(world.dialogs.fileRequests.size(), 2u);
+  EXPECT_EQ(world.dialogs.fileRequests[1].folder, "D:\\TV") << "opens at the tuner";
+}
+
+TEST(FolderOf, KeepsARootsSeparatorAndTakesBothSlashesOnWindows) {
+  EXPECT_EQ(folderOf("D:\\tv.exe", '\\'), "D:\\");
+  EXPECT_EQ(folderOf("C:/Program Files/tv.exe", '\\'), "C:/Program Files");
+  EXPECT_EQ(folderOf("tv.exe", '\\'), "");
+  EXPECT_EQ(folderOf("/tv", '/'), "/");
+  EXPECT_EQ(folderOf("/opt/a\\b/tv", '/'), "/opt/a\\b");
 }
 
 TEST_F(TunerOptions, ACancelledChoiceChangesNothing) {

@@ -7,6 +7,7 @@
 #include "app/Form1.h"
 #include "app/texts.h"
 #include "platform/numbers.h"
+#include "platform/paths.h"
 
 namespace kvirlo {
 namespace {
@@ -59,8 +60,8 @@ void Form1::Option2_Click() { app_.settings.TunerMode = "-m:fm"; }
 void Form1::Command4_Click() {
   Services& sys = app_.services();
   // The dialog is the one the colour choice shares, hence its title.
-  const auto chosen =
-      sys.dialogs.openFile({"Выбор цвета", "*.exe", "*.exe", "Файлы программ"});
+  const auto chosen = sys.dialogs.openFile({"Выбор цвета", "*.exe", "*.exe", "Файлы программ",
+                                            folderOf(app_.settings.TunerPath, sys.paths.separator())});
   if (!chosen) return;  // cancelled: nothing changes
   app_.settings.TunerPath = *chosen;
   Text5.setText(app_.settings.TunerPath);

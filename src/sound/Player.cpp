@@ -5,6 +5,7 @@
 
 #include "app/App.h"
 #include "platform/numbers.h"
+#include "platform/paths.h"
 
 namespace kvirlo {
 namespace {
@@ -133,7 +134,10 @@ void Player::Slider2_Scroll() { app_.settings.BeepFrequency = Slider2.value() * 
 void Player::Slider3_Scroll() { app_.settings.BeepDuration = Slider3.value() * 100; }
 
 void Player::Command1_Click() {
-  const auto chosen = app_.services().dialogs.openFile({"", "", "*.wav *.mp3", ""});
+  Services& sys = app_.services();
+  // The dialog opens where the current sound is, so a neighbour is one click away.
+  const auto chosen = sys.dialogs.openFile(
+      {"", "", "*.wav *.mp3", "", folderOf(app_.settings.SoundFile, sys.paths.separator())});
   if (!chosen) return;  // cancelled: nothing changes
   app_.settings.SoundFile = *chosen;
   Text1.setText(app_.settings.SoundFile);

@@ -126,7 +126,9 @@ std::optional<std::string> QtDialogs::openFile(const FileDialogRequest& r) {
   // Programs on Linux have no ".exe"; the tuner's dialog lists every file.
   QString patterns = r.filter == "*.exe" ? "*" : q(r.filter);
   QString filter = r.description.empty() ? patterns : q(r.description) + " (" + patterns + ")";
-  const QString chosen = QFileDialog::getOpenFileName(nullptr, q(r.title), QString(), filter);
+  // A folder that is gone leaves the choice to Qt rather than an empty view.
+  const QString folder = QDir(q(r.folder)).exists() ? q(r.folder) : QString();
+  const QString chosen = QFileDialog::getOpenFileName(nullptr, q(r.title), folder, filter);
   if (chosen.isEmpty()) return std::nullopt;
   return chosen.toStdString();
 }
