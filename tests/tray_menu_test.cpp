@@ -129,6 +129,15 @@ TEST_F(AboutWindow, LinksLightUnderThePointerAndOnlyTheBackgroundDarkensThem) {
   EXPECT_EQ(a.Label5.foreColor(), formAbout::LinkBlack);
 }
 
+TEST_F(AboutWindow, ALinkNothingOpensIsSaidWithItsAddress) {
+  world.shell.browser = false;
+  world.boxes.answer(mb::AnswerOk);
+  world.app->about().Label5.click();
+  ASSERT_EQ(world.boxes.shown.size(), 1u);
+  EXPECT_NE(world.boxes.shown[0].text.find("https://example.org/"), std::string::npos);
+  EXPECT_EQ(world.boxes.shown[0].title, "Квирло 3.01");
+}
+
 TEST_F(AboutWindow, BothSiteLabelsOpenTheSiteAndTheTownItsOwn) {
   formAbout& a = world.app->about();
   a.Label2_1.click();

@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "tray/about_texts.h"
+#include "tray/web_link.h"
 
 namespace kvirlo {
 
@@ -54,9 +55,9 @@ void formAbout::Label2_MouseMove(int) { Label2_0.setForeColor(LinkBlue); }
 void formAbout::Label5_MouseMove() { Label5.setForeColor(LinkBlue); }
 
 void formAbout::Label2_Click(int) {
-  app_.services().shell.openWebAddress(about::ProductSiteAddress);
+  OpenWebAddress(app_, about::ProductSiteAddress);
 }
 
-void formAbout::Label5_Click() { app_.services().shell.openWebAddress(about::SecondSiteAddress); }
+void formAbout::Label5_Click() { OpenWebAddress(app_, about::SecondSiteAddress); }
 
 }  // namespace kvirlo

@@ -6,6 +6,7 @@
 #include "indicator/Form3.h"
 #include "tray/about_texts.h"
 #include "tray/formAbout.h"
+#include "tray/web_link.h"
 
 namespace kvirlo {
 
@@ -25,7 +26,7 @@ void frmSlug::Form_MouseMove(int button) {
 }
 
 void frmSlug::mnuSite_Internet_Click() {
-  app_.services().shell.openWebAddress(about::ProductSiteAddress);
+  OpenWebAddress(app_, about::ProductSiteAddress);
 }
 
 void frmSlug::mnuAbout_Click() { app_.about().show(); }

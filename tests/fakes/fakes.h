@@ -135,8 +135,12 @@ class FakeShell : public Shell {
   explicit FakeShell(FakeFiles& files) : files_(files) {}
   ScriptDialect dialect() override { return scriptDialect; }
   bool runCommandFile(const std::string& path, const std::string& workingDirectory) override;
-  void openWebAddress(const std::string& address) override { addresses.push_back(address); }
+  void openWebAddress(const std::string& address, std::function<void()> failed) override {
+    addresses.push_back(address);
+    if (!browser) failed();
+  }
   ScriptDialect scriptDialect = ScriptDialect::Cmd;
+  bool browser = true;  // false: no program opens web addresses
   std::vector<CommandRun> runs;
   std::vector<std::string> addresses;
 

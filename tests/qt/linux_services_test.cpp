@@ -2,6 +2,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -69,6 +71,33 @@ TEST_F(Files, AFolderThatCannotBeWrittenKeepsTheOldFile) {
   EXPECT_FALSE(files.replace(p, "new"));
   chmod(dir.path().toLocal8Bit().constData(), 0755);
   EXPECT_EQ(files.read(p, 100), "old");
+}
+
+TEST(WebAddress, ABrowserThatCannotOpenTheAddressIsNoticed) {
+  QTemporaryDir bin;
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", bin.path().toUtf8());
+  EventGate gate;
+  qt::QtShell shell(gate);
+  auto opensWith = [&](const char* script) {
+    QFile opener(bin.path() + "/xdg-open");
+    opener.remove();
+    if (script) {
+      EXPECT_TRUE(opener.open(QIODevice::WriteOnly));
+      opener.write(script);
+      opener.close();
+      opener.setPermissions(QFile::ExeOwner | QFile::ReadOwner);
+    }
+    bool failed = false;
+    shell.openWebAddress("https://kvirlo.example.org/", [&] { failed = true; });
+    QDeadlineTimer deadline(5000);
+    while (!failed && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QCoreApplication::processEvents();
+    return !failed;
+  };
+  EXPECT_FALSE(opensWith("#!/bin/sh\nexit 3\n")) << "xdg-open found no browser";
+  EXPECT_FALSE(opensWith(nullptr)) << "no xdg-open at all";
+  qputenv("PATH", path);
 }
 
 TEST(Autostart, TheExecLineQuotesWhatTheFormatWouldReadAsSpecial) {

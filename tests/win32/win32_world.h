@@ -24,7 +24,9 @@ class RecordingShell : public Shell {
     runs.push_back({path, folder, ""});
     return true;
   }
-  void openWebAddress(const std::string& address) override { addresses.push_back(address); }
+  void openWebAddress(const std::string& address, std::function<void()>) override {
+    addresses.push_back(address);
+  }
   std::vector<CommandRun> runs;
   std::vector<std::string> addresses;
 };

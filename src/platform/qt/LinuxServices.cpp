@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -159,8 +158,23 @@ bool QtShell::runCommandFile(const std::string& path, const std::string& working
   return QProcess::startDetached("/bin/sh", {q(path)}, q(workingDirectory));
 }
 
-void QtShell::openWebAddress(const std::string& address) {
-  QDesktopServices::openUrl(QUrl(q(address)));
+void QtShell::openWebAddress(const std::string& address, std::function<void()> failed) {
+  // xdg-open says by its exit status whether a browser took the address;
+  // Qt's own opener only says whether xdg-open could be started.
+  auto* opener = new QProcess;
+  opener->setProcessChannelMode(QProcess::ForwardedChannels);
+  QObject::connect(opener, &QProcess::finished, opener,
+                   [this, opener, failed](int code, QProcess::ExitStatus status) {
+                     if (code != 0 || status != QProcess::NormalExit) gate_.run(failed);
+                     opener->deleteLater();
+                   });
+  QObject::connect(opener, &QProcess::errorOccurred, opener,
+                   [this, opener, failed](QProcess::ProcessError error) {
+                     if (error != QProcess::FailedToStart) return;
+                     gate_.run(failed);
+                     opener->deleteLater();
+                   });
+  opener->start("xdg-open", {q(address)});
 }
 
 void LinuxProcess::end() {
@@ -169,7 +183,7 @@ void LinuxProcess::end() {
   std::_Exit(0);
 }
 
-LinuxServices::LinuxServices(EventGate& gate) : clock(gate), tray(gate) {}
+LinuxServices::LinuxServices(EventGate& gate) : clock(gate), tray(gate), shell(gate) {}
 
 Services LinuxServices::services() {
   return {clock, store, autostart, tray, messageBox, dialogs, paths, files, shell, media, tone,

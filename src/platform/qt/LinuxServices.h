@@ -79,9 +79,13 @@ class LinuxPaths : public Paths {
 
 class QtShell : public Shell {
  public:
+  explicit QtShell(EventGate& gate) : gate_(gate) {}
   ScriptDialect dialect() override { return ScriptDialect::Sh; }
   bool runCommandFile(const std::string& path, const std::string& workingDirectory) override;
-  void openWebAddress(const std::string& address) override;
+  void openWebAddress(const std::string& address, std::function<void()> failed) override;
+
+ private:
+  EventGate& gate_;
 };
 
 class LinuxProcess : public Process {
