@@ -11,7 +11,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WERROR ?= OFF
 CONFIGURE = -DKVIRLO_WERROR=$(WERROR) >/dev/null
 
-.PHONY: all deps linux checked windows test package package-test fuzz run bench clean
+.PHONY: all deps linux checked windows test package fuzz run bench clean
 
 all: linux windows
 
@@ -37,16 +37,13 @@ test: linux checked windows
 	@scripts/fuzz $(CHECKED)/tests/kvirlo_startup_fuzz 20
 	@echo "Tests of the Windows build, under Wine:"
 	@ctest --preset windows
-	@$(MAKE) --no-print-directory package-test
 
-# The .deb, the Windows installer and the bare Windows program, in build/packages.
+# The .deb, the Windows installer and the bare Windows program, in
+# build/packages. The tests of each build make and try its packages too.
 package: linux windows
-	@scripts/make-packages $(BUILD) $(WINDOWS) $(PACKAGES)
-
-package-test: package
-	@echo "Tests of the packages:"
-	@tests/packages/deb_test.sh $(PACKAGES)
-	@tests/packages/installer_test.sh $(PACKAGES)
+	@cmake --build --preset linux --target deb
+	@cmake --build --preset windows --target installer win64_zip
+	@ls -l $(PACKAGES)
 
 fuzz: checked
 	@scripts/fuzz $(CHECKED)/tests/kvirlo_startup_fuzz $(FUZZ_SECONDS)
