@@ -10,6 +10,7 @@
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtShell.h"
 #include "platform/qt/QtStore.h"
+#include "platform/qt/QtTranslations.h"
 #include "platform/qt/QtTray.h"
 #include "platform/qt/XdgAutostart.h"
 #include "platform/services.h"
@@ -22,6 +23,7 @@ class LinuxServices {
   explicit LinuxServices(EventGate& gate);
   Services services();
 
+  QtTranslations translations;  // before the boxes and dialogs that show them
   QtClock clock;
   QtStore store;
   PosixFiles files;
