@@ -27,3 +27,15 @@ add_custom_command(OUTPUT ${zip}
   WORKING_DIRECTORY $<TARGET_FILE_DIR:kvirlo>
   COMMENT "Making kvirlo-${PROJECT_VERSION}-win64.zip")
 add_custom_target(win64_zip DEPENDS ${zip})
+
+# Both made, then the installer run and undone under Wine as a user would.
+if(KVIRLO_TESTS)
+  add_test(NAME windows_packages_made
+           COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target installer win64_zip)
+  set_tests_properties(windows_packages_made PROPERTIES FIXTURES_SETUP windows_packages RUN_SERIAL TRUE)
+  add_test(NAME windows_installer
+           COMMAND bash ${PROJECT_SOURCE_DIR}/tests/packages/installer_test.sh ${setup} ${zip}
+                   ${PROJECT_VERSION})
+  set_tests_properties(windows_installer PROPERTIES FIXTURES_REQUIRED windows_packages
+                       SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 300)
+endif()
