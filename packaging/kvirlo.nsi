@@ -11,13 +11,13 @@ ManifestDPIAware true
 
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
+!include "WinMessages.nsh"
 
 !define PRODUCT "Квирло"
 !define PUBLISHER "Kvirlo"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Kvirlo"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define MAIN_WINDOW_CLASS "Kvirlo.Form1"
-!define WM_CLOSE 0x0010
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"

@@ -14,14 +14,19 @@ here=$(dirname "$(realpath "$0")")
 . "$here/../e2e/wine.sh"
 wine_up xdotool wmctrl
 
-query() { "$wine" reg query "$@" 2>/dev/null | tr -d '\r'; }
-value() { query "$1" /v "$2" | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"; }
+# The console shows no Cyrillic: keys are read as exported .reg text (UTF-16).
+exported() {
+  "$wine" reg export "$1" "$KV_TMP/key.reg" /y >/dev/null 2>&1 &&
+    iconv -f UTF-16 -t UTF-8 "$KV_TMP/key.reg" | tr -d '\r'
+}
+value() { exported "$1" | sed -n "s/^\"$2\"=//p"; }  # as .reg writes it: "text", dword:hex
+exists() { "$wine" reg query "$1" >/dev/null 2>&1; }
 unix_path() { "$wine" winepath -u "$("$wine" cmd /c echo "$1" 2>/dev/null | tr -d '\r')" 2>/dev/null; }
 entry='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kvirlo'
 config='HKCU\Software\Kvirlo\Config'
 run='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 folder=$(unix_path '%LOCALAPPDATA%\Programs\Kvirlo')
-shortcut="$(unix_path '%APPDATA%\Microsoft\Windows\Start Menu\Programs')/Квирло.lnk"
+shortcut="$(unix_path '%APPDATA%')/Microsoft/Windows/Start Menu/Programs/Квирло.lnk"
 settings=$WINEPREFIX/drive_c/windows/Kvir_Config.ini
 
 unzipped=$KV_TMP/zip
@@ -33,32 +38,35 @@ check "the zip holds the bare program only" test "$(ls "$unzipped")" = kvirlo.ex
 check "the silent installer succeeds" test $? -eq 0
 check "the program is in the user's programs folder" cmp -s "$folder/kvirlo.exe" "$unzipped/kvirlo.exe"
 check "with its uninstaller" test -s "$folder/uninstall.exe"
-check "the Start menu has «Квирло»" bash -c "tr -d '\\0' <'$shortcut' | grep -qa 'Kvirlo.kvirlo\\.exe'"
-check "the entry is named «Квирло»" test "$(value "$entry" DisplayName)" = "Квирло"
-check "the entry has version $version" test "$(value "$entry" DisplayVersion)" = "$version"
-check "the entry names the publisher" test "$(value "$entry" Publisher)" = Kvirlo
+links_to_program() { tr -d '\0' <"$shortcut" | grep -qa 'Kvirlo.kvirlo\.exe'; }
+check "the Start menu has «Квирло», to the program" links_to_program
+check "the entry is named «Квирло»" test "$(value "$entry" DisplayName)" = '"Квирло"'
+check "the entry has version $version" test "$(value "$entry" DisplayVersion)" = "\"$version\""
+check "the entry names the publisher" test "$(value "$entry" Publisher)" = '"Kvirlo"'
 ends_with() { [[ "$1" == *"$2" ]]; }
-check "the entry's icon is the program's" ends_with "$(value "$entry" DisplayIcon)" 'Kvirlo\kvirlo.exe,0'
-
-check "the entry has a size" test $(( $(value "$entry" EstimatedSize) )) -gt 500
+check "the entry's icon is the program's" ends_with "$(value "$entry" DisplayIcon)" 'Kvirlo\\kvirlo.exe,0"'
+size=$(value "$entry" EstimatedSize)
+size=$(( 16#${size#dword:} ))
+check "the entry has a size ($size KB)" test "$size" -gt 500
 check "the entry knows how to uninstall quietly" \
-  ends_with "$(value "$entry" QuietUninstallString)" 'uninstall.exe" /S'
+  ends_with "$(value "$entry" QuietUninstallString)" 'uninstall.exe\" /S"'
 
 "$wine" "$folder/kvirlo.exe" >"$KV_TMP/program.log" 2>&1 &
 pid=$!
 main=$(wait_window "Квирло 3.0" 30)
 check "the installed program opens its main window" test -n "$main"
 [ -n "$main" ] && type_reminder "$main" "Installed" "$(( ($(date +%-H) + 2) % 24 ))" "05"
-reminder_waits() { [ "$(value "$config" running)" = ON ]; }
+reminder_waits() { [ "$(value "$config" running)" = '"ON"' ]; }
 check "a reminder waits" soon reminder_waits
-check "with its Run value" test -n "$(value "$run" "Квирло $version")"
+runs_program() { [[ "$(value "$run" "Квирло $version")" == *'Kvirlo\\kvirlo.exe'* ]]; }
+check "with its Run value" soon runs_program
 
 "$wine" "$folder/uninstall.exe" /S
-gone() { [ -z "$(query "$entry")" ]; }
+gone() { ! exists "$entry"; }
 for _ in $(seq 300); do gone && break; sleep 0.1; done
 ended() { ! kill -0 "$pid" 2>/dev/null; }
 check "the uninstaller ends the running program" soon ended
-check "which marks the reminder off" test "$(value "$config" running)" = OFF
+check "which marks the reminder off" test "$(value "$config" running)" = '"OFF"'
 check "and drops its Run value" test -z "$(value "$run" "Квирло $version")"
 check "the entry is gone" gone
 check "the shortcut is gone" test ! -e "$shortcut"
