@@ -69,7 +69,15 @@ FunctionEnd
 !insertmacro CloseRunningCopy "un."
 
 Section "Kvirlo"
+  ; A running copy holds its file. The user decides; a silent install closes it.
+  FindWindow $0 "${MAIN_WINDOW_CLASS}"
+  StrCmp $0 0 install
+  MessageBox MB_OKCANCEL|MB_ICONQUESTION "${PRODUCT} запущен. Закрыть его и продолжить установку?$\r$\n\
+    Ожидающее напоминание будет снято." /SD IDOK IDOK close
+  Abort
+close:
   Call CloseRunningCopy
+install:
   SetOutPath "$INSTDIR"
   File "/oname=kvirlo.exe" "${EXE}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
