@@ -21,6 +21,15 @@ for p in libqt6widgets6 libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0
   check "it depends on $p" grep -q "\\b$p\\b" <<<"$depends"
 done
 
+if command -v lintian >/dev/null; then
+  # The placeholder address stands until a publisher puts in a real one.
+  placeholder=""
+  grep -q '@localhost>' <<<"$(field Maintainer)" && placeholder=bogus-mail-host,bogus-mail-host-in-debian-changelog
+  serious=$(lintian ${placeholder:+--suppress-tags $placeholder} "$deb" 2>/dev/null | grep -E '^[EW]:')
+  check "lintian finds no error and no warning" test -z "$serious"
+  [ -n "$serious" ] && echo "$serious"
+fi
+
 listing=$(dpkg-deb -c "$deb")
 has() { grep -qE "^$1 root/root .* \\./usr/$2\$" <<<"$listing"; }
 check "the program" has -rwxr-xr-x bin/kvirlo
