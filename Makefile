@@ -7,9 +7,10 @@ WINDOWS := build/windows
 PACKAGES := build/packages
 FUZZ_SECONDS ?= 300
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-# CI builds with warnings as errors: make test WERROR=ON
-WERROR ?= OFF
-CONFIGURE = -DKVIRLO_WERROR=$(WERROR) >/dev/null
+# CI builds with warnings as errors: make test WERROR=ON (a build keeps the
+# choice until WERROR=OFF is given).
+WERROR ?=
+CONFIGURE = $(if $(WERROR),-DKVIRLO_WERROR=$(WERROR)) >/dev/null
 
 .PHONY: all deps linux checked windows test package fuzz run bench clean
 
