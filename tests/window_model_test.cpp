@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "fakes/fake_clock.h"
+#include "platform/control.h"
+#include "platform/menu_item.h"
+#include "platform/timer.h"
 #include "platform/window.h"
 
 namespace kvirlo {

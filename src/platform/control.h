@@ -6,6 +6,7 @@
 
 #include "platform/colour.h"
 #include "platform/model_observer.h"
+#include "platform/rect.h"
 
 namespace kvirlo {
 
@@ -22,15 +23,6 @@ enum class ControlKind {
   Line,
   Slider,
   UpDown,
-};
-
-// Position and size in twips (1/1440 inch, 15 twips a pixel at 96 dpi).
-struct Rect {
-  double left = 0;
-  double top = 0;
-  double width = 0;
-  double height = 0;
-  bool operator==(const Rect&) const = default;
 };
 
 struct Font {

@@ -3,6 +3,11 @@
 #include <optional>
 #include <vector>
 
+// A view lays out a window's controls and shows its menus by these rules.
+#include "platform/control.h"
+#include "platform/menu_item.h"
+#include "platform/window.h"
+
 namespace kvirlo {
 
 class Window;

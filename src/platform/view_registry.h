@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/control.h"
 #include "platform/model_observer.h"
 #include "platform/window.h"
 

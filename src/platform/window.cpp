@@ -2,6 +2,10 @@
 
 #include <utility>
 
+#include "platform/control.h"
+#include "platform/menu_item.h"
+#include "platform/timer.h"
+
 namespace kvirlo {
 
 const char* windowName(WindowId id) {

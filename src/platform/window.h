@@ -3,15 +3,18 @@
 #include <string>
 #include <vector>
 
-#include "platform/clock.h"
 #include "platform/colour.h"
-#include "platform/control.h"
-#include "platform/menu_item.h"
 #include "platform/model_observer.h"
-#include "platform/timer.h"
+#include "platform/rect.h"
 
 namespace kvirlo {
 
+// Held by reference or pointer only: the parts' sources include this header,
+// so this header does not include theirs.
+class Clock;
+class Control;
+class MenuItem;
+class Timer;
 class Window;
 
 // The seven windows of the program.

@@ -2,9 +2,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 #include "platform/qt/LinuxServices.h"
@@ -26,6 +28,18 @@ TEST(OneCopy, ASecondCopyIsNotFirstAndALockLeftBehindBlocksNobody) {
   EXPECT_FALSE(qt::SingleInstance(dir.path()).first());
   first.reset();  // the copy ends: the next start is the first again
   EXPECT_TRUE(qt::SingleInstance(dir.path()).first());
+}
+
+TEST(QtTexts, TheButtonsOfAQuestionSpeakRussianWhileTheServicesLive) {
+  EventGate gate;
+  {
+    qt::LinuxServices services(gate);
+    QMessageBox box(QMessageBox::Question, "Квирло", "?", QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().toStdString(), "&Да");
+    EXPECT_EQ(box.button(QMessageBox::No)->text().toStdString(), "&Нет");
+  }
+  QMessageBox box(QMessageBox::Question, "Квирло", "?", QMessageBox::Yes);
+  EXPECT_EQ(box.button(QMessageBox::Yes)->text().toStdString(), "&Yes");
 }
 
 struct Files : ::testing::Test {
