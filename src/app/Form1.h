@@ -61,6 +61,7 @@ class Form1 : public Window {
 
   // Time fields (settings/time_fields.cpp).
   void Text2_Change();
+  void Text2_KeyDown(int key);
   void Text3_KeyDown(int key);
 
   // The controls that FormColor and FieldColor paint, in the order they are

@@ -24,6 +24,7 @@ Form3::Form3(App& app) : Window(app.context(), WindowId::Form3, "Form3"), app_(a
   Picture1.setGeometry({1200, 240, 255, 255});
   Picture1.setBackColor(rgb(0, 0, 0));
   Picture1.picture = "close-box";
+  Picture1.accessibleName = "Закрыть индикатор";
 
   Label1.onMouseDown = [this](int button) { Label1_MouseDown(button); };
   Label2.onMouseDown = [this](int button) { Label2_MouseDown(button); };

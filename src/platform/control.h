@@ -35,7 +35,10 @@ struct Font {
 // Keys the handlers look at, as the platform numbers them.
 namespace keys {
 constexpr int Backspace = 8;
+constexpr int Enter = 13;
+constexpr int Escape = 27;
 constexpr int Space = 32;
+constexpr int Delete = 46;
 }  // namespace keys
 
 // Mouse buttons as the handlers receive them.
@@ -96,6 +99,9 @@ class Control {
   bool readOnly = false;    // a field the user can read but never type into
   std::string toolTip;
   std::string picture;  // which of the program's pictures a picture or button shows
+  // What a screen reader calls a control that shows no caption of its own:
+  // the label beside a field, or what a picture button does.
+  std::string accessibleName;
   Font font;
   Control* container = nullptr;  // the frame it sits in, if any
   int group = 0;                 // option buttons of one group exclude each other

@@ -60,6 +60,8 @@ class Window {
   // The mouse over the window's bare background (no control under it).
   virtual void Form_MouseUp(int /*button*/) {}
   virtual void Form_MouseMove(int /*button*/) {}
+  // A key the focused control left alone (Esc, say).
+  virtual void Form_KeyDown(int /*key*/) {}
 
   const std::string& caption() const { return caption_; }
   void setCaption(std::string caption);
@@ -81,6 +83,7 @@ class Window {
   bool maxButton = true;
   bool centred = false;       // opens centred on the screen
   bool hasIcon = true;
+  bool closesOnEscape = false;  // Esc acts as the close box
   double clientWidth = 0;     // twips
   double clientHeight = 0;    // twips
   std::string backgroundPicture;
@@ -98,7 +101,11 @@ class Window {
   void sendToBottom() { request({WindowRequest::Kind::Bottom}); }
   void beginDrag() { request({WindowRequest::Kind::BeginDrag}); }
   void popupMenu(MenuItem& menu);
-  void setFocus(Control& control);
+  // Moving on by itself, the focus selects the field's text, so what the
+  // user types next replaces it.
+  void setFocus(Control& control, bool selectText = false);
+  // The user pressed a key that no control of the window took.
+  void keyDown(int key);
   Control* focusedControl() const { return focused_; }
   // The view reports where the keyboard focus went and where the user put the window.
   void noteFocus(Control* control) { focused_ = control; }

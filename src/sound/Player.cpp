@@ -23,6 +23,7 @@ Player::Player(App& app)
   border = BorderStyle::FixedSingle;
   minButton = maxButton = false;
   centred = true;
+  closesOnEscape = true;
   clientWidth = 5115;
   clientHeight = 2610;
   setGeometry({0, 0, 5115, 2610});
@@ -33,6 +34,11 @@ Player::Player(App& app)
   Slider1.largeChange = 5;
   Label2_1.setGeometry({3120, 720, 375, 255});
   Text1.setGeometry({120, 1200, 4215, 285});
+  Text1.accessibleName = "Звуковой файл";
+  Command1.accessibleName = "Выбрать звуковой файл";
+  Slider1.accessibleName = "Громкость";
+  Slider2.accessibleName = Label3_0.text();
+  Slider3.accessibleName = Label3_1.text();
   Text1.setForeColor(rgb(0, 0, 255));
   Text1.readOnly = true;
   Command1.setGeometry({4440, 1200, 495, 285});

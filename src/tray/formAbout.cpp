@@ -11,6 +11,7 @@ formAbout::formAbout(App& app)
   border = BorderStyle::FixedSingle;
   minButton = maxButton = false;
   centred = true;
+  closesOnEscape = true;
   clientWidth = 5790;
   clientHeight = 1650;
   setGeometry({0, 0, 5790, 1650});
