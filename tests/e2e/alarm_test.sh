@@ -45,10 +45,11 @@ heard_throughout() {
   [ $silent -eq 0 ]
 }
 # The file, not the tone that stands in for a file that is no sound (670 Hz):
-# the recording's rough frequency lies well above the tone's.
+# the rough frequency of the recording's left channel lies well above the tone's.
 not_the_tone() {
   local hz
-  hz=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$1" -n stat 2>&1 | awk '/Rough +frequency/ {print $3}')
+  hz=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$1" -n remix 1 stat 2>&1 |
+       awk '/Rough +frequency/ {print $3}')
   echo "rough frequency ${hz:-none} Hz"
   [ "${hz:-0}" -gt 900 ]
 }
