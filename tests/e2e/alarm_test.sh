@@ -93,6 +93,13 @@ check "the sound settings window opens" test -n "$player"
 record "$KV_TMP/settings.raw" 30
 echo "RMS of each 3 s of the sound settings window's half minute:"
 check "its file is heard in every 3 s of half a minute" heard_throughout "$KV_TMP/settings.raw" 30
+# The volume slider to its left end while the file plays: heard at once.
+[ -n "$player" ] && { click_at "$player" 1750 900; xdotool key Home; }
+sleep 0.5
+record "$KV_TMP/quiet.raw" 1.5
+quiet=$(rms "$KV_TMP/quiet.raw")
+check "the lowest volume is heard at once (RMS ${quiet:-none})" \
+  awk "BEGIN { exit !(${quiet:-0} > 0 && ${quiet:-0} < 0.01) }"
 wmctrl -F -c "Настройки звука"
 sleep 0.5
 record "$KV_TMP/after-settings.raw" 1
