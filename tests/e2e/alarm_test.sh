@@ -21,39 +21,6 @@ account() {
   export HOME=$KV_TMP/$1 XDG_CONFIG_HOME=$KV_TMP/$1/.config XDG_DATA_HOME=$KV_TMP/$1/.local/share
   mkdir -p "$XDG_DATA_HOME/kvirlo"
 }
-# Records the null sink for $2 seconds into $1.
-record() {
-  parec -d t.monitor --raw --format=s16le --rate=44100 --channels=2 --latency-msec=20 >"$1" 2>/dev/null &
-  local recorder=$!
-  sleep "$2"
-  kill -INT $recorder; wait $recorder 2>/dev/null
-}
-rms() {  # rms FILE [START LENGTH]: the RMS amplitude, of a stretch when given
-  sox -t raw -r 44100 -e signed -b 16 -c 2 "$1" -n ${2:+trim "$2" "$3"} stat 2>&1 |
-    awk '/RMS +amplitude/ {print $3}'
-}
-# True when every 3-second stretch of recording $1 ($2 seconds) has sound;
-# prints each stretch's RMS.
-heard_throughout() {
-  local silent=0 r
-  for ((s = 0; s + 3 <= $2; s += 3)); do
-    r=$(rms "$1" $s 3)
-    printf ' %s' "${r:-none}"
-    awk "BEGIN { exit !(${r:-0} > 0.01) }" || silent=$((silent + 1))
-  done
-  echo
-  [ $silent -eq 0 ]
-}
-# The file, not the tone that stands in for a file that is no sound (670 Hz):
-# the rough frequency of the recording's left channel lies well above the tone's.
-not_the_tone() {
-  local hz
-  hz=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$1" -n remix 1 stat 2>&1 |
-       awk '/Rough +frequency/ {print $3}')
-  echo "rough frequency ${hz:-none} Hz"
-  [ "${hz:-0}" -gt 900 ]
-}
-silent() { awk "BEGIN { exit !($(rms "$1") == 0) }"; }
 stop_program() { kill $1 2>/dev/null; wait $1 2>/dev/null; }
 
 # 1. The default chime, the alert left open for a minute. The clock runs from
