@@ -21,7 +21,8 @@ constexpr qint64 kLeadMicroseconds = 500'000;
 constexpr qint64 kBufferMicroseconds = 250'000;
 // A sink that has not come for samples for this long is replaced.
 constexpr qint64 kStalledMs = 1000;
-// A decoder that has delivered nothing after this long gets no more time.
+// A decoder that delivers nothing for this long is done: what it decoded
+// sounds, and when that is nothing the file counts as no sound.
 constexpr int kDecodingMs = 5000;
 
 QAudioFormat decodedFormat() {
@@ -61,9 +62,7 @@ SoundLoop::SoundLoop(QObject* parent) : QObject(parent) {
   samples_.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
   watchdog_.setSingleShot(true);
   watchdog_.setInterval(kDecodingMs);
-  connect(&watchdog_, &QTimer::timeout, this, [this] {
-    if (samples_.data.isEmpty()) finishDecoding();
-  });
+  connect(&watchdog_, &QTimer::timeout, this, [this] { finishDecoding(); });
 }
 
 SoundLoop::~SoundLoop() {
@@ -86,6 +85,7 @@ void SoundLoop::open(const QString& path) {
   samples_.rewind();
   wanted_ = Wanted::Once;
   bad_ = false;
+  watchdog_.stop();
 
   const QFileInfo file(path);
   if (!file.isFile() || file.size() == 0) return reportBad();
@@ -93,7 +93,8 @@ void SoundLoop::open(const QString& path) {
   if (!decoder_->isSupported()) return reportBad();
   decoder_->setAudioFormat(decodedFormat());
   connect(decoder_, &QAudioDecoder::bufferReady, this, [this] {
-    if (!takeDecoded()) finishDecoding();
+    watchdog_.start();
+    if (!takeDecoded()) return finishDecoding();
     ready();
   });
   connect(decoder_, &QAudioDecoder::finished, this, [this] { finishDecoding(); });

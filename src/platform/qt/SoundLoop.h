@@ -71,7 +71,7 @@ class SoundLoop : public QObject {
   Samples samples_;
   QAudioDecoder* decoder_ = nullptr;
   QAudioSink* sink_ = nullptr;
-  QTimer watchdog_;  // a decoder that neither delivers nor fails
+  QTimer watchdog_;  // a decoder that stops delivering without an end or an error
   QElapsedTimer restarted_;
   Wanted wanted_ = Wanted::Silence;
   float gain_ = 1.0f;
