@@ -201,7 +201,11 @@ TEST_F(Services, ARepeatingFileStartsAgainWhenItEndsStopsOrStalls) {
   EXPECT_FALSE(watch.due(true, 90, 1140, 600));   // held up, not yet for long
   EXPECT_TRUE(watch.due(true, 90, 1140, 700));    // held up for half a second
   watch.started(700);
-  EXPECT_TRUE(watch.due(true, 1140, 1140, 800));  // "playing" at the end
+  EXPECT_FALSE(watch.due(true, 1140, 1140, 800));
+  EXPECT_TRUE(watch.due(true, 1140, 1140, 900));   // "playing", still at the end
+  watch.started(0);
+  EXPECT_FALSE(watch.due(true, 1200, 1140, 100));
+  EXPECT_FALSE(watch.due(true, 1300, 1140, 200));  // moving past a length said too short
   watch.started(800);
   EXPECT_FALSE(watch.due(false, 100, 1140, 900));  // "stopped", yet it moves
   EXPECT_TRUE(watch.due(false, 100, 1140, 1000));  // stopped

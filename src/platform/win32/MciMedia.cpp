@@ -73,14 +73,14 @@ void MciPlayer::play() {
 
 bool ReplayWatch::due(bool playing, long position, long length, std::int64_t now) {
   if (position < 0) return !playing;  // no position to go by
-  if (length > 0 && position >= length) return true;
   const bool moving = position > lastPosition_;
   lastPosition_ = position;
-  if (moving) {
+  if (moving) {  // also past a length that was said too short
     movedAt_ = now;
     return false;
   }
-  return !playing || now - movedAt_ >= kStalledMs;
+  const bool atEnd = length > 0 && position >= length;
+  return !playing || atEnd || now - movedAt_ >= kStalledMs;
 }
 
 void ReplayWatch::started(std::int64_t now) {

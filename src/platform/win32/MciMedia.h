@@ -16,9 +16,9 @@ class ReplayWatch {
   static constexpr std::int64_t kStalledMs = 500;
   // At a replay request: whether the device says it plays, its position and
   // the file's length in milliseconds (-1 and 0: unknown), now on a steady
-  // clock. True when the file is to start from the beginning: it has reached
-  // its end, or its position stands still while it is stopped, or for half a
-  // second while it is said to play.
+  // clock. True when the file is to start from the beginning: its position
+  // stands still at the end, or while it is stopped, or for half a second
+  // while it is said to play.
   bool due(bool playing, long position, long length, std::int64_t now);
   void started(std::int64_t now);
 
