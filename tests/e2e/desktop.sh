@@ -95,3 +95,37 @@ soon() {  # soon COMMAND...: true once COMMAND holds, within five seconds
   for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
   return 1
 }
+
+# Hearing the alarm. record FILE SECONDS: the null sink's monitor, for that long.
+record() {
+  parec -d t.monitor --raw --format=s16le --rate=44100 --channels=2 --latency-msec=20 >"$1" 2>/dev/null &
+  local recorder=$!
+  sleep "$2"
+  kill -INT $recorder; wait $recorder 2>/dev/null
+}
+rms() {  # rms FILE [START LENGTH]: the RMS amplitude, of a stretch when given
+  sox -t raw -r 44100 -e signed -b 16 -c 2 "$1" -n ${2:+trim "$2" "$3"} stat 2>&1 |
+    awk '/RMS +amplitude/ {print $3}'
+}
+# True when every 3-second stretch of recording $1 ($2 seconds) has sound;
+# prints each stretch's RMS.
+heard_throughout() {
+  local quiet=0 r
+  for ((s = 0; s + 3 <= $2; s += 3)); do
+    r=$(rms "$1" $s 3)
+    printf ' %s' "${r:-none}"
+    awk "BEGIN { exit !(${r:-0} > 0.01) }" || quiet=$((quiet + 1))
+  done
+  echo
+  [ $quiet -eq 0 ]
+}
+# The file, not the tone that stands in for a file that is no sound (670 Hz):
+# the rough frequency of the recording's left channel lies well above the tone's.
+not_the_tone() {
+  local hz
+  hz=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$1" -n remix 1 stat 2>&1 |
+       awk '/Rough +frequency/ {print $3}')
+  echo "rough frequency ${hz:-none} Hz"
+  [ "${hz:-0}" -gt 900 ]
+}
+silent() { awk "BEGIN { exit !($(rms "$1") == 0) }"; }
