@@ -43,7 +43,10 @@ struct Font {
 // Keys the handlers look at, as the platform numbers them.
 namespace keys {
 constexpr int Backspace = 8;
+constexpr int Enter = 13;
+constexpr int Escape = 27;
 constexpr int Space = 32;
+constexpr int Delete = 46;
 }  // namespace keys
 
 // Mouse buttons as the handlers receive them.
@@ -72,6 +75,15 @@ class Control {
   Window& window() const { return owner_; }
   const std::string& name() const { return name_; }
   ControlKind kind() const { return kind_; }
+
+  // What the views show the same way on every toolkit.
+  // A label taller than one line (300 twips) wraps its text.
+  bool wrapsText() const;
+  // A line runs along the longer side of its box.
+  bool isHorizontalLine() const;
+  // Whether its back and fore colours are painted; the others keep the
+  // system's look.
+  bool takesColours() const;
 
   // Text of a field; caption of a label, button, check box or frame.
   const std::string& text() const { return text_; }
@@ -121,7 +133,10 @@ class Control {
   std::function<void()> onMouseMove;
 
   // What a user does; the views call these.
-  void click();                 // a click: toggles a check box, selects an option
+  // A click: toggles a check box, selects an option. The model has the last
+  // word: when a box or option ends as it was, the views hear its value
+  // again, since a toolkit's widget may have ticked itself.
+  void click();
   void userMovesTo(int value);  // a slider moved by mouse or keyboard
   void userSpins(int step);     // a spinner's arrow
   void keyDown(int key);

@@ -30,7 +30,7 @@ ClientSize clientSize(const Window& w) {
   const Rect& r = w.geometry();
   if (w.border == BorderStyle::None) return {r.width, r.height};
   double height = w.clientHeight;
-  if (w.id() == WindowId::Form1 && r.height > 0) height = r.height - kDecorationTwips;
+  if (w.outerHeight && r.height > 0) height = r.height - kDecorationTwips;
   return {w.clientWidth, height};
 }
 
@@ -46,6 +46,22 @@ std::optional<PixelPoint> placeOnScreen(const PixelRect& frame, const std::vecto
   const int x = std::clamp(frame.x, mainArea.x, std::max(mainArea.x, mainArea.x + mainArea.width - frame.width));
   const int y = std::clamp(frame.y, mainArea.y, std::max(mainArea.y, mainArea.y + mainArea.height - frame.height));
   return PixelPoint{x, y};
+}
+
+PixelPoint centredIn(const PixelRect& area, int width, int height) {
+  return {area.x + (area.width - width) / 2, area.y + (area.height - height) / 2};
+}
+
+Control* frameAt(const Window& window, double x, double y) {
+  Control* innermost = nullptr;
+  for (Control* c : window.controls()) {
+    if (c->kind() != ControlKind::Frame || !c->visible()) continue;
+    const Rect& r = c->geometry();
+    if (x < r.left || y < r.top || x >= r.left + r.width || y >= r.top + r.height) continue;
+    const Rect* best = innermost ? &innermost->geometry() : nullptr;
+    if (!best || r.width * r.height < best->width * best->height) innermost = c;
+  }
+  return innermost;
 }
 
 }  // namespace kvirlo

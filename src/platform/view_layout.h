@@ -5,6 +5,7 @@
 
 namespace kvirlo {
 
+class Control;
 class Window;
 
 // Pixels for twips on a screen: 15 twips a pixel at 96 dots per inch.
@@ -40,5 +41,13 @@ struct PixelPoint {
 };
 std::optional<PixelPoint> placeOnScreen(const PixelRect& frame, const std::vector<PixelRect>& areas,
                                         const PixelRect& mainArea);
+
+// Where a window of that size goes to stand in the middle of `area`.
+PixelPoint centredIn(const PixelRect& area, int width, int height);
+
+// The frame that answers the mouse at a point of the window (twips) where
+// no enabled control takes it: the innermost visible frame there, or none
+// (the window's own background).
+Control* frameAt(const Window& window, double x, double y);
 
 }  // namespace kvirlo

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/event_gate.h"
+#include "platform/view.h"
 #include "platform/view_layout.h"
 #include "platform/win32/handles.h"
 #include "platform/window.h"
@@ -19,19 +20,19 @@ namespace kvirlo::win32 {
 // with a Win32 control for each of the model's controls. It copies every
 // change of the model into them and turns the user's input into the same
 // model calls that code makes. It holds no program logic.
-class WindowView {
+class WindowView : public View {
  public:
   WindowView(Window& model, EventGate& gate, Scale scale, HFONT font);
-  ~WindowView();
+  ~WindowView() override;
   WindowView(const WindowView&) = delete;
   WindowView& operator=(const WindowView&) = delete;
 
-  void windowChanged(Property property);
-  void controlChanged(Control& control, Property property);
-  void request(const WindowRequest& request);
+  void windowChanged(Property property) override;
+  void controlChanged(Control& control, Property property) override;
+  void request(const WindowRequest& request) override;
   // The model is gone: the window goes at once, the view once the message
   // loop is back at its top.
-  void detach();
+  void detach() override;
 
   HWND handle() const { return hwnd_; }
   HWND handleOf(const Control& control) const;

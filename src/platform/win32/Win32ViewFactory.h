@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/view.h"
+#include "platform/win32/WindowView.h"
+
+namespace kvirlo::win32 {
+
+// What the Windows program gives its Program: a Win32 view for each window,
+// in the program's face.
+class Win32ViewFactory : public ViewFactory {
+ public:
+  Win32ViewFactory(Scale scale, HFONT font) : scale_(scale), font_(font) {}
+  std::unique_ptr<View> viewOf(Window& window, EventGate& gate) override {
+    return std::make_unique<WindowView>(window, gate, scale_, font_);
+  }
+
+ private:
+  Scale scale_;
+  HFONT font_;
+};
+
+}  // namespace kvirlo::win32
