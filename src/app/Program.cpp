@@ -5,7 +5,7 @@
 namespace kvirlo {
 
 Program::Program(ViewFactory& views) : views_(views, gate_) {
-  gate_.afterEvent = [this] { collectGarbage(); };
+  if (views.freesAfterEachEvent()) gate_.afterEvent = [this] { collectGarbage(); };
 }
 
 Program::~Program() { close(); }

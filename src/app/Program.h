@@ -37,8 +37,8 @@ class Program {
 
   View* viewOf(const Window& window) const { return views_.viewOf(window); }
 
-  // Frees the windows unloaded during the event just over, and their views;
-  // a message loop calls it between messages.
+  // Frees the windows unloaded during the events so far, and their views:
+  // after each event, or where the toolkit wants it, between messages.
   void collectGarbage();
 
   // The views let go of their windows, then the windows go.

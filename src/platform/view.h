@@ -28,6 +28,10 @@ class ViewFactory {
  public:
   virtual ~ViewFactory() = default;
   virtual std::unique_ptr<View> viewOf(Window& window, EventGate& gate) = 0;
+  // Whether the windows unloaded during an event and their views may go as
+  // soon as the event is over; otherwise the message loop frees them between
+  // messages, where no window procedure of theirs can still be running.
+  virtual bool freesAfterEachEvent() const { return true; }
 };
 
 }  // namespace kvirlo

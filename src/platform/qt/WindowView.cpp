@@ -63,7 +63,9 @@ WindowView::WindowView(Window& model, EventGate& gate, Scale scale)
 
 WindowView::~WindowView() {
   bindings_.clear();
-  if (widget_) widget_->deleteLater();
+  if (!widget_) return;
+  widget_->silence();
+  widget_->deleteLater();
 }
 
 void WindowView::buildWindow() {
@@ -125,11 +127,11 @@ void WindowView::deliver(const std::function<void()>& event) {
 void WindowView::detach() {
   model_ = nullptr;
   bindings_.clear();
-  if (widget_) {
-    widget_->hide();
-    widget_->deleteLater();
-    widget_ = nullptr;
-  }
+  if (!widget_) return;
+  widget_->silence();
+  widget_->hide();
+  widget_->deleteLater();
+  widget_ = nullptr;
 }
 
 void WindowView::controlChanged(Control& control, Property property) {

@@ -50,6 +50,14 @@ bool KeyFilter::eventFilter(QObject*, QEvent* event) {
 
 WindowWidget::WindowWidget() { setMouseTracking(true); }
 
+void WindowWidget::silence() {
+  onCloseRequest = nullptr;
+  onMouseUp = nullptr;
+  onMouseMove = nullptr;
+  onMoved = nullptr;
+  onActivation = nullptr;
+}
+
 void WindowWidget::closeEvent(QCloseEvent* event) {
   // The program decides: the model unloads the window or ends the program.
   event->ignore();

@@ -39,6 +39,9 @@ class WindowWidget : public QWidget {
   std::function<void(bool active)> onActivation;
   std::function<void()> onFirstPaint;
   QPixmap background;
+  // The view is gone while the widget waits for its deletion: it reports
+  // nothing more.
+  void silence();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

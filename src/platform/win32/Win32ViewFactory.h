@@ -13,6 +13,9 @@ class Win32ViewFactory : public ViewFactory {
   std::unique_ptr<View> viewOf(Window& window, EventGate& gate) override {
     return std::make_unique<WindowView>(window, gate, scale_, font_);
   }
+  // A view destroyed inside its own window procedure would pull the window
+  // from under it: the message loop frees them.
+  bool freesAfterEachEvent() const override { return false; }
 
  private:
   Scale scale_;
