@@ -118,6 +118,14 @@ TEST_F(Views, ACheckBoxClickRunsItsHandlerOnce) {
   EXPECT_TRUE(widget<QCheckBox>(main().Check2)->isChecked());
 }
 
+TEST_F(Views, AChosenOptionClickedAgainStaysChosen) {
+  main().Check3.click();
+  auto* tv = widget<QRadioButton>(main().Option1);
+  ASSERT_TRUE(tv->isChecked());
+  QTest::mouseClick(tv, Qt::LeftButton);
+  EXPECT_TRUE(tv->isChecked()) << "the model has the last word";
+}
+
 TEST_F(Views, AModelChangeReachesTheWidgetWithoutComingBack) {
   int changes = 0;
   main().Text2.onChange = [&] { ++changes; };

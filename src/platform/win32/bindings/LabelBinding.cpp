@@ -4,7 +4,8 @@
 namespace kvirlo::win32 {
 namespace {
 
-// Room for a bold face's overhang and an underline beside the measured text.
+// Pixels around the measured text that still count as on it: a bold
+// face's overhang, an underline.
 constexpr int kTextMargin = 2;
 
 // A label: its text ("&" is a character, not a mnemonic), wrapped when the
