@@ -52,6 +52,22 @@ PixelPoint centredIn(const PixelRect& area, int width, int height) {
   return {area.x + (area.width - width) / 2, area.y + (area.height - height) / 2};
 }
 
+std::vector<Rect> sharedParts(const Control& label) {
+  std::vector<Rect> parts;
+  const Rect& a = label.geometry();
+  for (const Control* c : label.window().controls()) {
+    if (c == &label || !c->visible() || c->kind() == ControlKind::Frame || c->kind() == ControlKind::Line)
+      continue;
+    const Rect& b = c->geometry();
+    const double left = std::max(a.left, b.left);
+    const double top = std::max(a.top, b.top);
+    const double right = std::min(a.left + a.width, b.left + b.width);
+    const double bottom = std::min(a.top + a.height, b.top + b.height);
+    if (right > left && bottom > top) parts.push_back({left, top, right - left, bottom - top});
+  }
+  return parts;
+}
+
 Control* frameAt(const Window& window, double x, double y) {
   Control* innermost = nullptr;
   for (Control* c : window.controls()) {

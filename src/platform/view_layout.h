@@ -3,9 +3,10 @@
 #include <optional>
 #include <vector>
 
+#include "platform/control.h"
+
 namespace kvirlo {
 
-class Control;
 class Window;
 
 // Pixels for twips on a screen: 15 twips a pixel at 96 dots per inch.
@@ -44,6 +45,12 @@ std::optional<PixelPoint> placeOnScreen(const PixelRect& frame, const std::vecto
 
 // Where a window of that size goes to stand in the middle of `area`.
 PixelPoint centredIn(const PixelRect& area, int width, int height);
+
+// Where a label's box meets other controls' boxes (twips, in the window).
+// There only the label's visible text keeps the mouse, and the control
+// beneath answers elsewhere; the rest of the box stays the label's, to be
+// clicked or dragged by.
+std::vector<Rect> sharedParts(const Control& label);
 
 // The frame that answers the mouse at a point of the window (twips) where
 // no enabled control takes it: the innermost visible frame there, or none

@@ -255,6 +255,10 @@ TEST_F(Views, TheCentreOfEveryLabelsTextIsThatLabelsOwn) {
           << windowName(w->id()) << "." << c->name();
     }
   }
+  // Beside its text, a box no other control shares stays the label's: the
+  // indicator is dragged by it.
+  QLabel* count = widget<QLabel>(world.app->form3().Label2);
+  EXPECT_EQ(windowWidget(world.app->form3())->childAt(count->geometry().topRight() + QPoint(-1, 1)), count);
 }
 
 }  // namespace

@@ -9,12 +9,12 @@
 namespace kvirlo::qt {
 namespace {
 
-// Room for a bold face's overhang and an underline beside the measured text.
+// Pixels beside the measured text that still count as on it.
 constexpr int kTextMargin = 2;
 
-// A label: its text, wrapped when the label is taller than a line. Only its
-// visible text takes the mouse, so a label lying over another leaves the
-// other's text to the user.
+// A label: its text, wrapped when the label is taller than a line. Where
+// its box meets another control's, only its visible text takes the mouse,
+// so a label lying over another leaves the other's text to the user.
 class LabelBinding : public Binding {
  public:
   using Binding::Binding;
@@ -35,20 +35,31 @@ class LabelBinding : public Binding {
   void forwardInput() override { forwardPointer(*label_); }
 
   void reshaped() override {
-    const QString text = label_->text();
-    label_->setAttribute(Qt::WA_TransparentForMouseEvents, text.isEmpty());
-    if (text.isEmpty()) return;
-    label_->setMask(QRegion(textArea(text).adjusted(-kTextMargin, -kTextMargin, kTextMargin, kTextMargin) &
-                            label_->rect()));
+    const QRegion whole(label_->rect());
+    QRegion hitArea = whole;
+    for (const Rect& part : sharedParts(control_)) hitArea -= inLabel(part);
+    if (!label_->text().isEmpty()) hitArea += textArea().adjusted(-kTextMargin, -kTextMargin, kTextMargin, kTextMargin);
+    hitArea &= whole;
+    label_->setAttribute(Qt::WA_TransparentForMouseEvents, hitArea.isEmpty());
+    if (hitArea == whole) label_->clearMask();
+    else if (!hitArea.isEmpty()) label_->setMask(hitArea);
   }
 
  private:
-  QRect textArea(const QString& text) const {
+  QRect textArea() const {
     const QFontMetrics metrics(label_->font());
     const QRect inside = label_->contentsRect();
-    if (label_->wordWrap())
-      return metrics.boundingRect(inside, int(label_->alignment()) | Qt::TextWordWrap, text);
-    return label_->style()->itemTextRect(metrics, inside, int(label_->alignment()), true, text);
+    const int align = int(label_->alignment());
+    if (label_->wordWrap()) return metrics.boundingRect(inside, align | Qt::TextWordWrap, label_->text());
+    return label_->style()->itemTextRect(metrics, inside, align, true, label_->text());
+  }
+
+  // A part of the window (twips) in the label's own pixels.
+  QRect inLabel(const Rect& part) const {
+    const Scale s = scale();
+    const Rect& box = control_.geometry();
+    return QRect(s.px(part.left) - s.px(box.left), s.px(part.top) - s.px(box.top), s.px(part.width),
+                 s.px(part.height));
   }
 
   EventLabel* label_ = nullptr;

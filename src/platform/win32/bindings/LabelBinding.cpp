@@ -1,4 +1,5 @@
 #include "platform/win32/bindings/Binding.h"
+#include "platform/view_layout.h"
 #include "platform/win32/text.h"
 
 namespace kvirlo::win32 {
@@ -9,9 +10,10 @@ namespace {
 constexpr int kTextMargin = 2;
 
 // A label: its text ("&" is a character, not a mnemonic), wrapped when the
-// label is taller than a line. Only its visible text takes the mouse: Win32
-// puts later controls under earlier ones, and a label lying over another
-// must leave the other's text to the user.
+// label is taller than a line. Win32 puts later controls under earlier ones:
+// where the label's box meets another control's, only its visible text takes
+// the mouse, so that a label lying over another leaves the other's text to
+// the user.
 class LabelBinding : public Binding {
  public:
   using Binding::Binding;
@@ -29,7 +31,7 @@ class LabelBinding : public Binding {
     if (message == WM_NCHITTEST) {
       POINT at{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
       ScreenToClient(hwnd_, &at);
-      if (onText(at)) return false;
+      if (onText(at) || !onSharedPart(at)) return false;
       result = HTTRANSPARENT;  // the control or window beneath answers
       return true;
     }
@@ -37,6 +39,16 @@ class LabelBinding : public Binding {
   }
 
  private:
+  bool onSharedPart(POINT at) const {
+    const Scale s = host_.scale();
+    const Rect& box = control_.geometry();
+    const double x = box.left + s.twips(at.x);
+    const double y = box.top + s.twips(at.y);
+    for (const Rect& r : sharedParts(control_))
+      if (x >= r.left && y >= r.top && x < r.left + r.width && y < r.top + r.height) return true;
+    return false;
+  }
+
   bool onText(POINT at) const {
     const std::wstring text = wide(control_.text());
     if (text.empty()) return false;
