@@ -52,6 +52,10 @@ PixelPoint centredIn(const PixelRect& area, int width, int height) {
   return {area.x + (area.width - width) / 2, area.y + (area.height - height) / 2};
 }
 
+bool contains(const Rect& r, double x, double y) {
+  return x >= r.left && y >= r.top && x < r.left + r.width && y < r.top + r.height;
+}
+
 std::vector<Rect> sharedParts(const Control& label) {
   std::vector<Rect> parts;
   const Rect& a = label.geometry();
@@ -73,7 +77,7 @@ Control* frameAt(const Window& window, double x, double y) {
   for (Control* c : window.controls()) {
     if (c->kind() != ControlKind::Frame || !c->visible()) continue;
     const Rect& r = c->geometry();
-    if (x < r.left || y < r.top || x >= r.left + r.width || y >= r.top + r.height) continue;
+    if (!contains(r, x, y)) continue;
     const Rect* best = innermost ? &innermost->geometry() : nullptr;
     if (!best || r.width * r.height < best->width * best->height) innermost = c;
   }

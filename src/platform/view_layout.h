@@ -46,6 +46,14 @@ std::optional<PixelPoint> placeOnScreen(const PixelRect& frame, const std::vecto
 // Where a window of that size goes to stand in the middle of `area`.
 PixelPoint centredIn(const PixelRect& area, int width, int height);
 
+// Whether a point (twips) lies in a rectangle, its right and bottom edges
+// excluded.
+bool contains(const Rect& r, double x, double y);
+
+// Pixels beside a label's measured text that still count as on it: a bold
+// face's overhang, an underline.
+constexpr int kTextHitMargin = 2;
+
 // Where a label's box meets other controls' boxes (twips, in the window).
 // There only the label's visible text keeps the mouse, and the control
 // beneath answers elsewhere; the rest of the box stays the label's, to be

@@ -50,7 +50,8 @@ void connectToSystem(Program& program, LinuxServices& system, SingleInstance& in
   // the reminder is cleaned up.
   auto closeRequest = [&program] { program.deliver([&program] { program.app().form1().requestClose(); }); };
   onTerminationSignals(closeRequest);
-  QObject::connect(qApp, &QGuiApplication::commitDataRequest, [closeRequest](QSessionManager&) { closeRequest(); });
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest,
+                   [closeRequest](QSessionManager&) { closeRequest(); });
 }
 
 }  // namespace kvirlo::qt

@@ -9,9 +9,6 @@
 namespace kvirlo::qt {
 namespace {
 
-// Pixels beside the measured text that still count as on it.
-constexpr int kTextMargin = 2;
-
 // A label: its text, wrapped when the label is taller than a line. Where
 // its box meets another control's, only its visible text takes the mouse,
 // so a label lying over another leaves the other's text to the user.
@@ -38,7 +35,8 @@ class LabelBinding : public Binding {
     const QRegion whole(label_->rect());
     QRegion hitArea = whole;
     for (const Rect& part : sharedParts(control_)) hitArea -= inLabel(part);
-    if (!label_->text().isEmpty()) hitArea += textArea().adjusted(-kTextMargin, -kTextMargin, kTextMargin, kTextMargin);
+    const int m = kTextHitMargin;
+    if (!label_->text().isEmpty()) hitArea += textArea().adjusted(-m, -m, m, m);
     hitArea &= whole;
     label_->setAttribute(Qt::WA_TransparentForMouseEvents, hitArea.isEmpty());
     if (hitArea == whole) label_->clearMask();

@@ -5,10 +5,6 @@
 namespace kvirlo::win32 {
 namespace {
 
-// Pixels around the measured text that still count as on it: a bold
-// face's overhang, an underline.
-constexpr int kTextMargin = 2;
-
 // A label: its text ("&" is a character, not a mnemonic), wrapped when the
 // label is taller than a line. Win32 puts later controls under earlier ones:
 // where the label's box meets another control's, only its visible text takes
@@ -44,8 +40,8 @@ class LabelBinding : public Binding {
     const Rect& box = control_.geometry();
     const double x = box.left + s.twips(at.x);
     const double y = box.top + s.twips(at.y);
-    for (const Rect& r : sharedParts(control_))
-      if (x >= r.left && y >= r.top && x < r.left + r.width && y < r.top + r.height) return true;
+    for (const Rect& part : sharedParts(control_))
+      if (contains(part, x, y)) return true;
     return false;
   }
 
@@ -60,7 +56,7 @@ class LabelBinding : public Binding {
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, DT_CALCRECT | DT_NOPREFIX | wrap);
     SelectObject(dc, old);
     ReleaseDC(hwnd_, dc);
-    InflateRect(&area, kTextMargin, kTextMargin);
+    InflateRect(&area, kTextHitMargin, kTextHitMargin);
     return PtInRect(&area, at);
   }
 };
