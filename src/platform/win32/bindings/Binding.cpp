@@ -125,6 +125,12 @@ bool Binding::forwardPointer(UINT message) {
   return false;
 }
 
+bool Binding::forwardClick(WORD code) {
+  Control* c = &control_;
+  if (code == BN_CLICKED) deliver([c] { c->click(); });
+  return true;
+}
+
 LRESULT CALLBACK Binding::procedure(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
   auto* binding = reinterpret_cast<Binding*>(data);
   LRESULT result = 0;

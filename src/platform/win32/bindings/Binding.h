@@ -79,6 +79,8 @@ class Binding {
 
   // A label's or picture's presses, releases, clicks and moves.
   bool forwardPointer(UINT message);
+  // A button's BN_CLICKED is the model's click.
+  bool forwardClick(WORD code);
   void deliver(const std::function<void()>& event) { host_.deliver(event); }
   HBRUSH ownBrush() const { return back_.get(); }
   int px(double twips) const { return host_.scale().px(twips); }

@@ -10,11 +10,7 @@ class CheckBoxBinding : public Binding {
  public:
   using Binding::Binding;
 
-  bool onCommand(WORD code) override {
-    Control* c = &control_;
-    if (code == BN_CLICKED) deliver([c] { c->click(); });
-    return true;
-  }
+  bool onCommand(WORD code) override { return forwardClick(code); }
 
  protected:
   Class windowClass() const override { return {L"BUTTON", WS_TABSTOP | BS_3STATE}; }

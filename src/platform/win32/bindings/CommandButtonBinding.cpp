@@ -25,11 +25,7 @@ class CommandButtonBinding : public Binding {
  public:
   using Binding::Binding;
 
-  bool onCommand(WORD code) override {
-    Control* c = &control_;
-    if (code == BN_CLICKED) deliver([c] { c->click(); });
-    return true;
-  }
+  bool onCommand(WORD code) override { return forwardClick(code); }
 
  protected:
   Class windowClass() const override {
