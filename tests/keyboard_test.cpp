@@ -23,7 +23,8 @@ struct FocusRecorder : ModelObserver {
 
 struct Keyboard : ::testing::Test {
   void SetUp() override {
-    world.app = std::make_unique<App>(world.services, &recorder);
+    world.ownApp = std::make_unique<App>(world.services, &recorder);
+    world.app = world.ownApp.get();
     ASSERT_FALSE(World::ends([&] { world.app->run(); }));
   }
   Form1& f() { return world.app->form1(); }

@@ -11,6 +11,7 @@ Form1::Form1(App& app) : Window(app.context(), WindowId::Form1, "Квирло 3.
   maxButton = false;
   clientWidth = 7320;
   clientHeight = 4440;
+  outerHeight = true;  // the layouts give the window's outer height
   setBackColor(DesignFormColour);
   layOut();
 

@@ -68,6 +68,15 @@ class Control {
   const std::string& name() const { return name_; }
   ControlKind kind() const { return kind_; }
 
+  // What the views show the same way on every toolkit.
+  // A label taller than one line (300 twips) wraps its text.
+  bool wrapsText() const;
+  // A line runs along the longer side of its box.
+  bool isHorizontalLine() const;
+  // Whether its back and fore colours are painted; the others keep the
+  // system's look.
+  bool takesColours() const;
+
   // Text of a field; caption of a label, button, check box or frame.
   const std::string& text() const { return text_; }
   void setText(std::string text);
@@ -119,7 +128,10 @@ class Control {
   std::function<void()> onMouseMove;
 
   // What a user does; the views call these.
-  void click();                 // a click: toggles a check box, selects an option
+  // A click: toggles a check box, selects an option. The model has the last
+  // word: when a box or option ends as it was, the views hear its value
+  // again, since a toolkit's widget may have ticked itself.
+  void click();
   void userMovesTo(int value);  // a slider moved by mouse or keyboard
   void userSpins(int step);     // a spinner's arrow
   void keyDown(int key);

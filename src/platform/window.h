@@ -81,7 +81,9 @@ class Window {
   BorderStyle border = BorderStyle::Sizable;
   bool minButton = true;
   bool maxButton = true;
-  bool centred = false;       // opens centred on the screen
+  bool centred = false;       // opens centred on the main screen
+  bool outerHeight = false;   // its height is set with the title bar and borders
+  bool neverShown = false;    // a hidden host that only carries a popup menu
   bool hasIcon = true;
   bool closesOnEscape = false;  // Esc acts as the close box
   double clientWidth = 0;     // twips

@@ -14,6 +14,7 @@ frmSlug::frmSlug(App& app)
     : Window(app.context(), WindowId::frmSlug, "Форма Оперативной памяти программы"),
       app_(app) {
   hasIcon = false;
+  neverShown = true;
   mnuSite_Internet.onClick = [this] { mnuSite_Internet_Click(); };
   mnuAbout.onClick = [this] { mnuAbout_Click(); };
   mnuTime.onClick = [this] { mnuTime_Click(); };
