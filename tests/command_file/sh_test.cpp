@@ -66,8 +66,10 @@ bool hasLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std:
 std::string randomPath(RandomValues& random, const std::string& root) {
   std::string path = root;
   const int depth = 1 + random.below(12);
+  // Line breaks now and then: a path holding one is always refused.
+  const char* forbidden = random.chance(10) ? "/" : "/\r\n";
   for (int i = 0; i < depth; ++i) {
-    std::string name = random.text(1 + random.below(6), "/");
+    std::string name = random.text(1 + random.below(6), forbidden);
     if (random.chance(10)) name += random.anyByte();
     name.erase(std::remove(name.begin(), name.end(), '/'), name.end());
     name = name.substr(0, 200);
