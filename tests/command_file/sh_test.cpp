@@ -59,7 +59,11 @@ std::string contentsOf(const fs::path& file) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-bool hasLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; }
+// What no command line can carry: a line break, or a NUL (which a settings
+// file may hold).
+bool unpassable(const std::string& s) {
+  return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos;
+}
 
 // A tuner path of one to twelve folders below `root`, each up to 200 bytes
 // of anything a Linux name may hold.
@@ -124,6 +128,7 @@ TEST_F(ShCommandFile, RandomValuesReachTheTunerAsTheyAreOrNothingRuns) {
     SettingsRecord& s = app.settings;
     s.TunerPath = randomPath(random, tuners);
     s.TunerMode = random.chance(30) ? "-m:tv" : random.text(random.below(5));
+    if (random.chance(3)) s.TunerMode += '\0' + random.text(1);
     s.TunerFullScreen = random.chance(30) ? "-fs" : random.text(random.below(4));
     s.TunerChannel = random.channel();
     fs::create_directories(fs::path(s.TunerPath).parent_path());
@@ -134,8 +139,8 @@ TEST_F(ShCommandFile, RandomValuesReachTheTunerAsTheyAreOrNothingRuns) {
 
     const bool started = LaunchTuner(app);
 
-    if (hasLineBreak(s.TunerPath) || hasLineBreak(s.TunerMode) ||
-        hasLineBreak(s.TunerFullScreen)) {
+    if (unpassable(s.TunerPath) || unpassable(s.TunerMode) ||
+        unpassable(s.TunerFullScreen)) {
       ++refused;
       EXPECT_FALSE(started);
       EXPECT_EQ(shell.runs, runsBefore);

@@ -148,10 +148,11 @@ TEST_F(CmdCommandFile, RandomValuesReachTheTunerAsTheyAreOrNothingRuns) {
     SettingsRecord& s = world.app->settings;
     s.TunerPath = randomPath(random, scratch + "\\tuners", beyondOem, unpassable);
     s.TunerMode = random.chance(30) ? "-m:tv" : random.text(random.below(5));
+    if (random.chance(3)) s.TunerMode += '\0' + random.text(1);  // as a settings file may hold
     s.TunerFullScreen = random.chance(30) ? "-fs" : random.text(random.below(4));
     s.TunerChannel = random.channel();
     for (const std::string& value : {s.TunerMode, s.TunerFullScreen})
-      unpassable = unpassable || value.find_first_of("\"\r\n") != std::string::npos;
+      unpassable = unpassable || value.find_first_of(std::string_view("\"\r\n\0", 4)) != std::string::npos;
     if (!unpassable && !beyondOem) {
       const std::wstring path = wide(s.TunerPath);
       for (std::size_t at = path.find(L'\\', 3); at != std::wstring::npos; at = path.find(L'\\', at + 1))
