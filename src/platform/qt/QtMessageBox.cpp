@@ -9,14 +9,14 @@ namespace kvirlo::qt {
 
 int QtMessageBox::show(const std::string& text, int flags, const std::string& title) {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
-  switch (flags & 0x70) {
-    case 16: icon = QMessageBox::Critical; break;
-    case 32: icon = QMessageBox::Question; break;
-    case 48: icon = QMessageBox::Warning; break;
-    case 64: icon = QMessageBox::Information; break;
+  switch (flags & mb::Icon) {
+    case mb::Critical: icon = QMessageBox::Critical; break;
+    case mb::Question: icon = QMessageBox::Question; break;
+    case mb::Exclamation: icon = QMessageBox::Warning; break;
+    case mb::Information: icon = QMessageBox::Information; break;
     default: break;
   }
-  const bool yesNo = (flags & 7) == mb::YesNo;
+  const bool yesNo = (flags & mb::Buttons) == mb::YesNo;
   QMessageBox box(icon, q(title), q(text),
                   yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok);
   box.setWindowIcon(appIcon());

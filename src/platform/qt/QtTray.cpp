@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
+#include "platform/control.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qstrings.h"
 
@@ -19,9 +20,9 @@ void QtTray::add(const TrayIconRecord& record) {
     icon_ = new QSystemTrayIcon(appIcon());
     QObject::connect(icon_, &QSystemTrayIcon::activated, [this](QSystemTrayIcon::ActivationReason r) {
       int button = 0;
-      if (r == QSystemTrayIcon::Context) button = 2;
-      if (r == QSystemTrayIcon::Trigger || r == QSystemTrayIcon::DoubleClick) button = 1;
-      if (r == QSystemTrayIcon::MiddleClick) button = 4;
+      if (r == QSystemTrayIcon::Context) button = buttons::Right;
+      if (r == QSystemTrayIcon::Trigger || r == QSystemTrayIcon::DoubleClick) button = buttons::Left;
+      if (r == QSystemTrayIcon::MiddleClick) button = buttons::Middle;
       if (onMouse) gate_.run([this, button] { onMouse(button); });
     });
   }
