@@ -7,6 +7,7 @@
 #include <cmath>
 #include <set>
 
+#include "platform/win32/mouse_tracking.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/text.h"
 
@@ -365,6 +366,7 @@ void WindowView::apply(Item& item, Property property) {
       EnableWindow(item.hwnd, c.enabled());
       break;
     case Property::Visible:
+      if (!c.visible()) endMouseTrackingIn(item.hwnd);
       ShowWindow(item.hwnd, c.visible() ? SW_SHOWNA : SW_HIDE);
       break;
     case Property::BackColor:
@@ -456,6 +458,7 @@ void WindowView::applyVisibility() {
   if (!hwnd_ || !model_) return;
   Applying applying(applying_);
   if (!model_->visible()) {
+    endMouseTrackingIn(hwnd_);
     ShowWindow(hwnd_, SW_HIDE);
     return;
   }
