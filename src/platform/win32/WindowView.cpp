@@ -10,6 +10,7 @@
 #include "platform/win32/mouse_tracking.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/text.h"
+#include "platform/win32/trace.h"
 
 namespace kvirlo::win32 {
 namespace {
@@ -112,6 +113,7 @@ WindowView::WindowView(Window& model, EventGate& gate, Scale scale, HFONT font)
   hwnd_ = CreateWindowExW(exStyle, cls.c_str(), wide(model.caption()).c_str(), style, CW_USEDEFAULT,
                           CW_USEDEFAULT, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) return;
+  trace("created", windowName(model.id()));
   setDpi(windowDpi());
   if (!model.hasIcon) {
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, 0);
@@ -477,6 +479,7 @@ void WindowView::applyVisibility() {
   }
   ShowWindow(hwnd_, SW_SHOW);
   UpdateWindow(hwnd_);
+  trace("painted", windowName(model_->id()));
 }
 
 void WindowView::request(const WindowRequest& r) {
