@@ -44,8 +44,10 @@ fuzz: checked
 run: linux
 	@scripts/run-linux $(BUILD)/kvirlo
 
-bench: linux
+bench: linux windows
 	@bench/linux.sh $(BUILD)
+	@echo "The Windows program under Wine:"
+	@bench/windows.sh $(WINDOWS)
 
 clean:
 	rm -rf build
