@@ -64,7 +64,7 @@ echo "start to main window painted: ${t_prog} ms (bare Win32 window ${t_bare} ms
 # its own, a copy of the first one.
 WINEPREFIX_INDICATOR=$WINEPREFIX
 WINEPREFIX_TRAY=$KV_TMP/wine-tray
-/usr/lib/wine/wineserver -w
+timeout 60 /usr/lib/wine/wineserver -w || /usr/lib/wine/wineserver -k
 cp -a "$WINEPREFIX_INDICATOR" "$WINEPREFIX_TRAY"
 
 # A reminder three hours ahead, typed like a user would; $1 = indicator or tray.
@@ -113,6 +113,7 @@ echo "sound held while waiting, indicator: $(sound_held $p_ind); tray icon: $(so
 stop $p_ind $p_tray $p_bare
 export WINEPREFIX=$WINEPREFIX_TRAY; /usr/lib/wine/wineserver -k 2>/dev/null
 export WINEPREFIX=$WINEPREFIX_INDICATOR
+/usr/lib/wine/wineserver -p 60 2>/dev/null  # a server on the true clock, whoever starts first
 
 # The firing: the program's own record of the watch (the alert's window
 # made) and of the alert painted, with the clock set by faketime. The alarm
