@@ -1,11 +1,18 @@
-# The commands a newcomer needs; the README starts with them.
+# The commands a newcomer needs; the README starts with them. The builds are
+# the presets of CMakePresets.json: linux, checked (the core with clang and
+# sanitizers) and windows (cross-compiled, tested under Wine).
 BUILD := build/linux
 CHECKED := build/fuzz
 WINDOWS := build/windows
+PACKAGES := build/packages
 FUZZ_SECONDS ?= 300
-JOBS := $(shell nproc 2>/dev/null || echo 2)
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# CI builds with warnings as errors: make test WERROR=ON (a build keeps the
+# choice until WERROR=OFF is given).
+WERROR ?=
+CONFIGURE = $(if $(WERROR),-DKVIRLO_WERROR=$(WERROR)) >/dev/null
 
-.PHONY: all deps linux checked windows test fuzz run bench clean
+.PHONY: all deps linux checked windows test package fuzz run bench clean
 
 all: linux windows
 
@@ -13,35 +20,40 @@ deps:
 	@scripts/install-deps
 
 linux: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS)
+	@cmake --preset linux -DKVIRLO_TESTS=ON $(CONFIGURE)
+	@cmake --build --preset linux -j $(JOBS)
 
-# The core once more with clang, AddressSanitizer and UBSan, and its fuzzer.
 checked: deps
-	@CXX=clang++ cmake -S . -B $(CHECKED) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DKVIRLO_SANITIZE=ON -DKVIRLO_FUZZ=ON -DKVIRLO_LINUX_PROGRAM=OFF >/dev/null
-	@cmake --build $(CHECKED) -j $(JOBS)
+	@cmake --preset checked $(CONFIGURE)
+	@cmake --build --preset checked -j $(JOBS)
 
-# The Windows program (build/windows/kvirlo.exe) and its tests, cross-compiled
-# with mingw-w64; the tests run under Wine.
 windows: deps
-	@cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-	  -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(WINDOWS) -j $(JOBS)
+	@cmake --preset windows $(CONFIGURE)
+	@cmake --build --preset windows -j $(JOBS)
 
 test: linux checked windows
-	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	@ctest --preset linux -j $(JOBS)
 	@echo "Sanitised core tests:"
-	@$(CHECKED)/tests/kvirlo_core_tests --gtest_brief=1
+	@timeout 600 $(CHECKED)/tests/kvirlo_core_tests --gtest_brief=1
 	@scripts/fuzz $(CHECKED)/tests/kvirlo_startup_fuzz 20
 	@echo "Tests of the Windows build, under Wine:"
-	@WINEPREFIX=$(abspath $(WINDOWS))/wineprefix WINEDEBUG=-all \
-	  ctest --test-dir $(WINDOWS) --output-on-failure
+	@ctest --preset windows
+
+# The .deb, the Windows installer and the bare Windows program, in
+# build/packages. The tests of each build make and try its packages too.
+package: linux windows
+	@cmake --build --preset linux --target deb
+	@cmake --build --preset windows --target installer win64_zip
+	@ls -l $(PACKAGES)
 
 fuzz: checked
 	@scripts/fuzz $(CHECKED)/tests/kvirlo_startup_fuzz $(FUZZ_SECONDS)
 
-run: linux
+# Only what the program needs: no test suite, no cross-compiler, no Wine.
+run:
+	@scripts/install-deps run
+	@cmake --preset linux -DKVIRLO_TESTS=OFF $(CONFIGURE)
+	@cmake --build --preset linux -j $(JOBS) --target kvirlo kvirlo-sound
 	@scripts/run-linux $(BUILD)/kvirlo
 
 bench: linux windows

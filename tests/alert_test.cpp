@@ -185,6 +185,7 @@ TEST_F(Alert, TheCommandFileLivesBesideTheProgramAndRunsThere) {
   world.files.files["C:\\Program Files\\Kvirlo\\~.cmd"] = "old content\r\n";
   ASSERT_TRUE(fire());
   const std::string path = "C:\\Program Files\\Kvirlo\\~.cmd";
+  ASSERT_FALSE(world.shell.runs.empty());
   EXPECT_EQ(world.shell.runs[0].path, path);
   EXPECT_EQ(world.shell.runs[0].workingDirectory, "C:\\Program Files\\Kvirlo")
       << "so that \"del ~.cmd\" removes this file and no other";
@@ -195,6 +196,7 @@ TEST_F(Alert, AtADriveRootTheFileNameIsJoinedOnce) {
   world.paths.programDir = "D:\\";
   tunerOn(false);
   ASSERT_TRUE(fire());
+  ASSERT_FALSE(world.shell.runs.empty());
   EXPECT_EQ(world.shell.runs[0].path, "D:\\~.cmd");
 }
 
@@ -218,6 +220,19 @@ TEST_F(Alert, OnLinuxTheScriptGoesToTheDataFolder) {
   EXPECT_EQ(world.shell.runs[0].path, "/home/u/.local/share/kvirlo/~.cmd");
   EXPECT_EQ(world.shell.runs[0].workingDirectory, "/home/u/.local/share/kvirlo");
   EXPECT_EQ(world.shell.runs[0].text, "\"/opt/tv\" -m:tv -ch:1  -wu \nrm -f -- \"$0\"\n");
+}
+
+TEST_F(Alert, ADataFolderAtTheRootRunsTheScriptThere) {
+  world.shell.scriptDialect = ScriptDialect::Sh;
+  world.paths.sep = '/';
+  world.paths.windowsDir = "/";
+  ASSERT_TRUE(world.start());
+  tunerOn(false);
+  world.app->settings.TunerPath = "/opt/tv";
+  ASSERT_TRUE(fire());
+  ASSERT_EQ(world.shell.runs.size(), 1u);
+  EXPECT_EQ(world.shell.runs[0].path, "/~.cmd");
+  EXPECT_EQ(world.shell.runs[0].workingDirectory, "/");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "indicator/Form3.h"
 #include "indicator/Form4.h"
 #include "settings/settings_module.h"
+#include "tray/frmSlug.h"
 
 namespace kvirlo {
 namespace {
@@ -55,6 +56,25 @@ TEST_F(Indicator, TheCountIsEmptyForTheFirstSecondThenFollowsTheMinutes) {
   EXPECT_EQ(indicator().Label2.text(), "44 Мин.");
   world.clock.advanceTo(FakeClock::at(13, 47));
   EXPECT_EQ(indicator().Label2.text(), "43 Мин.");
+}
+
+TEST_F(Indicator, TheCountIsRightTheMomentItShowsAndSharesTheMinutesWakeUp) {
+  world.clock.advance(Milliseconds(1000));  // the indicator has ticked for 0:00 meanwhile
+  world.clock.advanceTo(FakeClock::at(10, 0, 30));
+  world.startReminder("x", "18", "05");
+  EXPECT_EQ(indicator().Label2.text(), "485 Мин.") << "shown by «Пуск»";
+
+  world.app->form1().show();
+  world.app->form1().Check1.setValue(check::Unchecked);
+  world.startReminder("x", "11", "00");
+  world.app->slug().mnuTime.click();
+  EXPECT_EQ(indicator().Label2.text(), "60 Мин.") << "shown from the tray";
+
+  world.clock.advance(Milliseconds(0));  // the watch's first look, right after «Пуск»
+  const int wakeUps = world.clock.wakeUps();
+  world.clock.advanceTo(FakeClock::at(10, 1));
+  EXPECT_EQ(indicator().Label2.text(), "59 Мин.");
+  EXPECT_EQ(world.clock.wakeUps(), wakeUps + 1) << "the watch and the count wake together";
 }
 
 TEST_F(Indicator, ARecreatedIndicatorStandsAtItsDesignPlace) {
@@ -166,6 +186,7 @@ TEST_F(ActionDialog, NoToTheExitQuestionKeepsWaitingButRemembersTheChoice) {
   d.Option3.click();
   world.boxes.answer(mb::AnswerNo);
   EXPECT_FALSE(World::ends([&] { d.Command1.click(); }));
+  ASSERT_FALSE(world.boxes.shown.empty());
   EXPECT_EQ(world.boxes.shown.back().text, "Завершить работу квирло?");
   EXPECT_EQ(world.boxes.shown.back().flags, 4);
   EXPECT_FALSE(world.app->exists(WindowId::Form4));

@@ -67,6 +67,9 @@ TEST(FormatNumber, WritesPlainDecimals) {
   EXPECT_EQ(formatNumber(-0.0), "0");
   EXPECT_EQ(formatNumber(-1420), "-1420");
   EXPECT_EQ(formatNumber(std::numeric_limits<double>::infinity()), "0");
+  EXPECT_EQ(formatNumber(10000000), "10000000") << "a colour, never in exponent form";
+  EXPECT_EQ(formatNumber(1e20), "100000000000000000000");
+  EXPECT_EQ(formatNumber(0.5), "0.5");
 }
 
 }  // namespace

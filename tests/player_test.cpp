@@ -113,12 +113,18 @@ TEST_F(SoundSettings, ChoosingAFilePlaysItAndCancellingChangesNothing) {
   world.dialogs.files.push_back(std::nullopt);
   p.Command1.click();
   EXPECT_EQ(s().SoundFile, "C:\\WINDOWS\\media\\tada.wav");
+  ASSERT_FALSE(world.dialogs.fileRequests.empty());
   EXPECT_EQ(world.dialogs.fileRequests[0].filter, "*.wav *.mp3");
   world.dialogs.files.push_back("D:\\Музыка\\звонок.mp3");
   p.Command1.click();
   EXPECT_EQ(s().SoundFile, "D:\\Музыка\\звонок.mp3");
   EXPECT_EQ(p.Text1.text(), "D:\\Музыка\\звонок.mp3");
   EXPECT_EQ(world.media.file, "D:\\Музыка\\звонок.mp3");
+  world.dialogs.files.push_back(std::nullopt);
+  p.Command1.click();
+  ASSERT_EQ(world.dialogs.fileRequests.size(), 3u);
+  EXPECT_EQ(world.dialogs.fileRequests[0].folder, "C:\\WINDOWS\\media") << "opens at the sound";
+  EXPECT_EQ(world.dialogs.fileRequests[2].folder, "D:\\Музыка");
 }
 
 TEST_F(SoundSettings, StoredSpeakerOutputOpensInSpeakerModeAndPlaysTheFileOnce) {
@@ -160,6 +166,34 @@ TEST_F(SoundSettings, ClosingTheWindowStopsEverySound) {
   EXPECT_EQ(world.media.alive, 0);
   world.clock.advance(Milliseconds(3000));
   EXPECT_TRUE(world.tone.tones.empty());
+}
+
+TEST_F(SoundSettings, AFrequencyTheSpeakerCannotSoundGivesNoToneAndHoldsNothingUp) {
+  Player& p = open();
+  p.Check1.click();
+  for (double hz : {36.0, 32768.0}) {
+    s().BeepFrequency = hz;
+    p.Command2.click();
+    world.clock.advance(Milliseconds(3000));
+    p.Command2.click();
+  }
+  EXPECT_TRUE(world.tone.tones.empty()) << "no tone clamped into range";
+  s().BeepFrequency = 37;
+  p.Command2.click();
+  world.clock.advance(Milliseconds(1000));
+  EXPECT_EQ(world.tone.tones.size(), 1u);
+}
+
+TEST_F(SoundSettings, ATickHeldBackByALongToneDiesWithTheSpeaker) {
+  s().BeepDuration = 2000;
+  Player& p = open();
+  p.Check1.click();
+  p.Command2.click();
+  world.clock.advance(Milliseconds(1500));  // the first tone sounds, the next tick waits
+  ASSERT_EQ(world.tone.tones.size(), 1u);
+  p.Check1.click();  // back to the sound card
+  world.clock.advance(Milliseconds(5000));
+  EXPECT_EQ(world.tone.tones.size(), 1u) << "no stray tone after the switch";
 }
 
 }  // namespace

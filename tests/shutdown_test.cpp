@@ -52,6 +52,7 @@ TEST_F(Shutdown, TheTrayMenusExitAfterYes) {
   EXPECT_EQ(world.tray.icons.size(), 1u) << "No leaves the program waiting";
   world.boxes.answer(mb::AnswerYes);
   EXPECT_TRUE(World::ends([&] { world.app->slug().mnuExit.click(); }));
+  ASSERT_FALSE(world.boxes.shown.empty());
   EXPECT_EQ(world.boxes.shown.back().text, "Завершить работу квирло?");
   EXPECT_EQ(world.boxes.shown.back().flags, 4);
   EXPECT_EQ(world.boxes.shown.back().title, "Квирло");
@@ -87,14 +88,42 @@ TEST(UnsavedSettings, TheUserIsToldOnceAtAStartAndNeverAtTheExit) {
   ASSERT_TRUE(world.start());
   world.boxes.answer(mb::AnswerOk);
   world.startReminder("x", "18", "05");
+  EXPECT_TRUE(world.boxes.shown.empty()) << "said once the start is over";
+  world.clock.advance(Milliseconds(0));
   ASSERT_EQ(world.boxes.shown.size(), 1u);
   EXPECT_NE(world.boxes.shown[0].text.find("Не удаётся сохранить настройки"), std::string::npos);
   EXPECT_EQ(world.boxes.shown[0].title, "Квирло 3.01");
   EXPECT_TRUE(world.app->form1().Timer1.enabled()) << "the reminder is armed all the same";
   world.app->form1().show();
   world.startReminder("y", "18", "06");
+  world.clock.advance(Milliseconds(1));
   EXPECT_TRUE(World::ends([&] { world.app->form1().requestClose(); }));
   EXPECT_EQ(world.boxes.shown.size(), 1u);
+}
+
+TEST(UnsavedSettings, TheBoxComesAfterAResumedStartNotInsideIt) {
+  World world;
+  world.files.readOnly.insert(world.settingsPath());
+  world.store.values = {{"running", "ON"}, {"Text_Kvir", "x"}, {"Hour_Kvir", "10"},
+                        {"Minute_Kvir", "00"}};
+  world.boxes.answer(mb::AnswerOk);
+  world.boxes.whileOpen = [&] { world.clock.advance(Milliseconds(100)); };
+  ASSERT_TRUE(world.start());
+  EXPECT_EQ(world.app->existing(WindowId::Form2), nullptr) << "no alert inside the start";
+  world.clock.advance(Milliseconds(0));
+  EXPECT_TRUE(world.app->form2().visible());
+  EXPECT_EQ(world.boxes.shown.size(), 1u);
+  EXPECT_FALSE(world.app->form1().visible()) << "no main window beside the alert";
+}
+
+TEST_F(Shutdown, TheSettingsAreSavedBeforeTheStoreSaysOff) {
+  world.files.replacements = 0;
+  int savesBeforeOff = -1;
+  world.store.onSet = [&](const std::string& key, const std::string& value) {
+    if (key == "running" && value == "OFF") savesBeforeOff = world.files.replacements;
+  };
+  EXPECT_TRUE(World::ends([&] { world.app->form1().mnuExit.click(); }));
+  EXPECT_EQ(savesBeforeOff, 1);
 }
 
 TEST(ShutdownWithoutReminder, StillMarksTheStoreAndRemovesTheEntries) {

@@ -42,8 +42,8 @@ TEST_F(StartReminder, AnEmptyHourOrMinuteAsksForTheTime) {
 }
 
 TEST_F(StartReminder, HoursAboveTwentyThreeAreRefused) {
-  const Box b = refusal("x", "24", "00");
-  EXPECT_EQ(b.text, "Максимальное значение часов может быть-23");
+  const Box b = refusal("x", "24", "60");
+  EXPECT_EQ(b.text, "Максимальное значение часов может быть-23") << "hours are checked first";
   EXPECT_EQ(b.flags, 48);
   EXPECT_EQ(b.title, "Напаоминатель");
 }

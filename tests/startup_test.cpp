@@ -56,6 +56,7 @@ TEST_F(StartUp, APendingReminderResumesAndWaitsQuietly) {
   EXPECT_FALSE(f.visible()) << "the main window stays hidden after a resume";
   EXPECT_TRUE(world.app->form3().visible()) << "the indicator shows the reminder waits";
   EXPECT_EQ(world.autostart.entries.count("Квирло 3.01"), 1u);
+  ASSERT_FALSE(world.store.writes.empty());
   EXPECT_EQ(world.store.writes.front(), "running=ON") << "the store is written again";
 }
 

@@ -91,6 +91,8 @@ TEST_F(MainMenu, ARightReleaseOverTheWindowOrTwoOfItsFramesOpensTheMenu) {
 
 TEST_F(MainMenu, TheAboutWindowIsOne) {
   world.app->form1().mnuAbout.click();
+  ASSERT_NE(world.app->existing(WindowId::formAbout), nullptr);
+  EXPECT_TRUE(world.app->about().visible());
   formAbout* first = &world.app->about();
   slug().mnuAbout.click();
   EXPECT_EQ(&world.app->about(), first);
@@ -125,6 +127,15 @@ TEST_F(AboutWindow, LinksLightUnderThePointerAndOnlyTheBackgroundDarkensThem) {
   a.Form_MouseMove();
   EXPECT_EQ(a.Label2_0.foreColor(), formAbout::LinkBlack);
   EXPECT_EQ(a.Label5.foreColor(), formAbout::LinkBlack);
+}
+
+TEST_F(AboutWindow, ALinkNothingOpensIsSaidWithItsAddress) {
+  world.shell.browser = false;
+  world.boxes.answer(mb::AnswerOk);
+  world.app->about().Label5.click();
+  ASSERT_EQ(world.boxes.shown.size(), 1u);
+  EXPECT_NE(world.boxes.shown[0].text.find("https://example.org/"), std::string::npos);
+  EXPECT_EQ(world.boxes.shown[0].title, "Квирло 3.01");
 }
 
 TEST_F(AboutWindow, BothSiteLabelsOpenTheSiteAndTheTownItsOwn) {

@@ -49,6 +49,10 @@ TEST(TunerCommandFile, WhatCannotBePassedPlainlyIsRefused) {
   EXPECT_FALSE(tunerCommandFile(ScriptDialect::Cmd, "\"", tuner("C:\\a\".exe", "-m:tv", 1, "")));
   EXPECT_FALSE(tunerCommandFile(ScriptDialect::Cmd, "\"", tuner("C:\\a.exe", "-m:tv\r\nx", 1, "")));
   EXPECT_FALSE(tunerCommandFile(ScriptDialect::Sh, "\"", tuner("/a\nb", "-m:tv", 1, "")));
+  // A NUL, as a settings file may hold: sh would drop it, cmd.exe can hang on it.
+  const std::string nul("-m:tv\0&calc", 11);
+  EXPECT_FALSE(tunerCommandFile(ScriptDialect::Cmd, "\"", tuner("C:\\a.exe", "-m:tv", 1, nul)));
+  EXPECT_FALSE(tunerCommandFile(ScriptDialect::Sh, "\"", tuner(std::string("/a\0b", 4), nul, 1, "")));
 }
 
 TEST(TunerCommandFile, ShKeepsTheLineAndRemovesItsOwnFile) {

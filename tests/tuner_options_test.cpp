@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "app/Form1.h"
 #include "fakes/world.h"
+#include "platform/paths.h"
 
 namespace kvirlo {
 namespace {
@@ -74,7 +75,8 @@ TEST_F(TunerOptions, TheChannelRule) {
   };
   for (Case c : {Case{"", "1", 1}, Case{"0", "1", 1}, Case{"a5", "1", 1}, Case{"-3", "1", 1},
                  Case{"12a", "12a", 12}, Case{".4", ".4", 0}, Case{"2.5", "2.5", 2},
-                 Case{"3.5", "3.5", 4}, Case{"999", "999", 999}}) {
+                 Case{"3.5", "3.5", 4}, Case{"999", "999", 999}, Case{"1e9", "1e9", 1},
+                 Case{"2e2", "2e2", 2}}) {
     f().Text4.setText("7");
     f().Text4.setText(c.typed);
     EXPECT_EQ(f().Text4.text(), c.shown) << '"' << c.typed << '"';
@@ -116,8 +118,23 @@ TEST_F(TunerOptions, ChoosingTheTunerProgramFillsThePathThenSaysSo) {
             "Надеюсь вы правда указали путь к программе TV тюнера Behold TV");
   EXPECT_EQ(world.boxes.shown[0].flags, 0);
   EXPECT_EQ(world.boxes.shown[0].title, "Квирло 3.01");
+  ASSERT_FALSE(world.dialogs.fileRequests.empty());
   EXPECT_EQ(world.dialogs.fileRequests[0].fileName, "*.exe");
   EXPECT_EQ(world.dialogs.fileRequests[0].description, "Файлы программ");
+  EXPECT_EQ(world.dialogs.fileRequests[0].folder, "") << "no tuner yet: the platform's choice";
+  world.boxes.answer(mb::AnswerOk);
+  world.dialogs.files.push_back("D:\\tv.exe");
+  f().Command4.click();
+  ASSERT_EQ(world.dialogs.fileRequests.size(), 2u);
+  EXPECT_EQ(world.dialogs.fileRequests[1].folder, "D:\\TV") << "opens at the tuner";
+}
+
+TEST(FolderOf, KeepsARootsSeparatorAndTakesBothSlashesOnWindows) {
+  EXPECT_EQ(folderOf("D:\\tv.exe", '\\'), "D:\\");
+  EXPECT_EQ(folderOf("C:/Program Files/tv.exe", '\\'), "C:/Program Files");
+  EXPECT_EQ(folderOf("tv.exe", '\\'), "");
+  EXPECT_EQ(folderOf("/tv", '/'), "/");
+  EXPECT_EQ(folderOf("/opt/a\\b/tv", '/'), "/opt/a\\b");
 }
 
 TEST_F(TunerOptions, ACancelledChoiceChangesNothing) {

@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "fakes/fake_clock.h"
+#include "platform/control.h"
+#include "platform/menu_item.h"
+#include "platform/timer.h"
 #include "platform/window.h"
 
 namespace kvirlo {
@@ -178,6 +181,19 @@ TEST_F(WindowModel, TimersTickEveryIntervalWhileEnabled) {
   clock.advance(Milliseconds(1000));
   EXPECT_EQ(ticks, 3);
   EXPECT_EQ(clock.pending(), 0u);
+}
+
+TEST_F(WindowModel, EnablingARunningTimerAgainKeepsItsRhythm) {
+  Ticking w{context};
+  std::vector<std::int64_t> at;
+  w.fast.onTick = [&] { at.push_back(clock.steadyMilliseconds()); };
+  const std::int64_t start = clock.steadyMilliseconds();
+  w.fast.setEnabled(true);
+  clock.advance(Milliseconds(250));
+  w.fast.setEnabled(true);
+  clock.advance(Milliseconds(250));
+  ASSERT_FALSE(at.empty());
+  EXPECT_EQ(at.back() - start, 500) << "the ticks stay on the interval's grid";
 }
 
 TEST_F(WindowModel, AMinuteWatchTicksAtOnceThenAtEachMinuteAndOnAClockChange) {

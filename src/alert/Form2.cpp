@@ -13,6 +13,7 @@ Form2::Form2(App& app) : Window(app.context(), WindowId::Form2, texts::ShortName
   border = BorderStyle::FixedSingle;
   minButton = maxButton = false;
   centred = true;
+  closesOnEscape = true;
   clientWidth = 7500;
   clientHeight = 2775;
   setGeometry({0, 0, 7500, 2775});
@@ -27,6 +28,7 @@ Form2::Form2(App& app) : Window(app.context(), WindowId::Form2, texts::ShortName
   Label1.font = {"", 12, true, false};
   Text1.setGeometry({720, 600, 6660, 1455});
   Text1.multiLine = true;
+  Text1.accessibleName = "Напоминание";
   Text1.verticalScrollBar = true;
   Text1.readOnly = true;
   Text1.font = {"", 13.5, false, false};

@@ -8,19 +8,23 @@
 namespace kvirlo {
 namespace {
 
-bool hasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+// A line break would end the command early; no argument can hold a NUL,
+// /bin/sh drops it unseen and cmd.exe may never get past it.
+bool breaksTheLine(std::string_view s) {
+  return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
 
 // cmd.exe: within double quotes only "%" still acts; outside them the
 // operators act too, and a caret makes each a plain character.
 std::optional<std::string> cmdQuoted(std::string_view s) {
-  if (hasLineBreak(s) || s.find('"') != std::string_view::npos) return std::nullopt;
+  if (breaksTheLine(s) || s.find('"') != std::string_view::npos) return std::nullopt;
   std::string out;
   for (char c : s) out += c == '%' ? std::string("%%") : std::string(1, c);
   return out;
 }
 
 std::optional<std::string> cmdPlain(std::string_view s) {
-  if (hasLineBreak(s) || s.find('"') != std::string_view::npos) return std::nullopt;
+  if (breaksTheLine(s) || s.find('"') != std::string_view::npos) return std::nullopt;
   std::string out;
   for (char c : s) {
     if (c == '%')
@@ -37,7 +41,7 @@ std::optional<std::string> cmdPlain(std::string_view s) {
 // makes each plain. Elsewhere a word of ordinary characters stays as it is
 // and anything else goes between single quotes.
 std::optional<std::string> shQuoted(std::string_view s) {
-  if (hasLineBreak(s)) return std::nullopt;
+  if (breaksTheLine(s)) return std::nullopt;
   std::string out;
   for (char c : s) {
     if (c == '$' || c == '`' || c == '\\' || c == '"') out += '\\';
@@ -47,7 +51,7 @@ std::optional<std::string> shQuoted(std::string_view s) {
 }
 
 std::optional<std::string> shPlain(std::string_view s) {
-  if (hasLineBreak(s)) return std::nullopt;
+  if (breaksTheLine(s)) return std::nullopt;
   bool ordinary = true;
   for (char c : s) {
     const bool safe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||

@@ -18,7 +18,8 @@ inline constexpr const char* kCommandFileName = "~.cmd";
 //
 // Every value reaches the tuner as plain text: characters the interpreter
 // would act on are escaped for it. A value that cannot be passed that way
-// (a line break, or a double quote within the quoted path) gives nothing.
+// (a line break, a NUL, or a double quote within the quoted path) gives
+// nothing.
 std::optional<std::string> tunerCommandFile(ScriptDialect dialect, const std::string& quote,
                                             const SettingsRecord& settings);
 

@@ -38,6 +38,12 @@ void App::run() {
 void App::tellSettingsUnsaved() {
   if (toldSettingsUnsaved_) return;
   toldSettingsUnsaved_ = true;
+  // Said once the start is over: a message box runs its own event loop, and
+  // the time watch the start has just armed must not fire inside the start.
+  unsavedNotice_ = services_.clock.once(Milliseconds(0), [this] { showSettingsUnsaved(); });
+}
+
+void App::showSettingsUnsaved() {
   services_.messageBox.show("Не удаётся сохранить настройки в файл " + WinDir + kSettingsFileName +
                                 ".\r\nНапоминание работает, но изменённые настройки будут "
                                 "действовать только до выхода из программы.",

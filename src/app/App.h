@@ -73,6 +73,7 @@ class App : public WindowHost {
   TrayIconRecord TrayIcon;
 
  private:
+  void showSettingsUnsaved();
   template <typename W>
   W& reference(std::unique_ptr<W>& slot);
   template <typename W>
@@ -81,6 +82,7 @@ class App : public WindowHost {
   Services services_;
   ModelContext context_;
   bool toldSettingsUnsaved_ = false;
+  std::unique_ptr<ScheduledCall> unsavedNotice_;
   std::vector<std::unique_ptr<Window>> graveyard_;
   std::unique_ptr<Form1> form1_;
   std::unique_ptr<Form2> form2_;

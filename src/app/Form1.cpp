@@ -11,6 +11,7 @@ Form1::Form1(App& app) : Window(app.context(), WindowId::Form1, "Квирло 3.
   maxButton = false;
   clientWidth = 7320;
   clientHeight = 4440;
+  outerHeight = true;  // the layouts give the window's outer height
   setBackColor(DesignFormColour);
   layOut();
 
@@ -22,6 +23,13 @@ Form1::Form1(App& app) : Window(app.context(), WindowId::Form1, "Квирло 3.
   Text5.readOnly = true;
   Check1.setValue(check::Checked);
   Check2.setValue(check::Checked);
+  Text1.accessibleName = "Текст напоминания";
+  Text2.accessibleName = Label4.text();
+  Text3.accessibleName = Label5.text();
+  Text5.accessibleName = "Путь к программе TV тюнера";
+  Command4.accessibleName = "Выбрать программу тюнера";
+  Text4.accessibleName = UpDown1.accessibleName = Label7.text();
+  Text6.accessibleName = "Кавычка вокруг пути к тюнеру";
   UpDown1.setRange(1, 999);
   UpDown1.setValue(1);
   Option1.group = Option2.group = 1;
@@ -84,6 +92,7 @@ void Form1::wireHandlers() {
   Option1.onChange = [this] { Option1_Click(); };
   Option2.onChange = [this] { Option2_Click(); };
   Text2.onChange = [this] { Text2_Change(); };
+  Text2.onKeyDown = [this](int key) { Text2_KeyDown(key); };
   Text3.onKeyDown = [this](int key) { Text3_KeyDown(key); };
   Text4.onChange = [this] { Text4_Change(); };
   Text4.onKeyDown = [this](int key) { Text4_KeyDown(key); };

@@ -10,7 +10,8 @@ namespace kvirlo {
 class App;
 
 // The main window: where the user writes a reminder, the tuner options, and
-// the program's start-up object.
+// the program's start-up object. Its handlers live in one file per group,
+// named at each group below.
 class Form1 : public Window {
  public:
   explicit Form1(App& app);
@@ -22,17 +23,18 @@ class Form1 : public Window {
   static constexpr Colour DesignFormColour = rgb(0xE0, 0xE0, 0xE0);
   static constexpr Colour DesignFieldColour = rgb(0xFF, 0xFF, 0xFF);
 
-  // Start-up and activation.
+  // Start-up and activation (app/Form1.cpp, with the layout and the wiring).
   void Form_Load() override;
   void Form_Activate() override;
   // Any close request, whatever its reason, ends the program.
   void Form_QueryUnload() override;
 
-  // Starting a reminder and watching for its minute.
+  // Starting a reminder (app/start_reminder.cpp) and watching for its minute
+  // (app/time_watch.cpp).
   void Command1_Click();
   void Timer1_Timer();
 
-  // Popup menu and indicator options.
+  // Popup menu and indicator options (app/main_menu.cpp).
   void Form_MouseUp(int button) override;
   void Frame3_MouseUp(int button);
   void Frame1_MouseUp(int button);
@@ -41,7 +43,7 @@ class Form1 : public Window {
   void mnuExit_Click();
   void Check1_Click();
 
-  // Tuner options.
+  // Tuner options (settings/tuner_options.cpp).
   void Check3_Click();
   void Check5_Click();
   void Check6_Click();
@@ -52,16 +54,18 @@ class Form1 : public Window {
   void UpDown1_Change(int step);
   void Text4_KeyDown(int key);
 
-  // Colours and layout.
+  // Colours and layout (settings/colours_layout.cpp).
   void mnuFormColor_Click();
   void mnuTextPoleColor_Click();
   void Command3_Click();
 
-  // Time fields.
+  // Time fields (settings/time_fields.cpp).
   void Text2_Change();
+  void Text2_KeyDown(int key);
   void Text3_KeyDown(int key);
 
-  // The controls that FormColor and FieldColor paint, in the order they are painted.
+  // The controls that FormColor and FieldColor paint, in the order they are
+  // painted (settings/colours_layout.cpp).
   std::vector<Control*> formColorControls();
   std::vector<Control*> fieldColorControls();
   // Paints the window and its FormColor controls, or the five text fields.

@@ -3,7 +3,8 @@
 // Names and titles the program shows in more than one place.
 namespace kvirlo::texts {
 
-inline constexpr const char* AppTitle = "Квирло 3.01";     // boxes without a title; autostart name
+// The build passes the version (3.01); the autostart entry and stored values carry this title.
+inline constexpr const char* AppTitle = "Квирло " KVIRLO_VERSION;  // boxes without a title; autostart name
 inline constexpr const char* MainCaption = "Квирло 3.0";   // the main window
 inline constexpr const char* ShortName = "Квирло";         // confirmations, tray tip, alert
 inline constexpr const char* EntryTitle = "Напаоминатель"; // entry errors

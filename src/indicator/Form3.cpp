@@ -24,6 +24,7 @@ Form3::Form3(App& app) : Window(app.context(), WindowId::Form3, "Form3"), app_(a
   Picture1.setGeometry({1200, 240, 255, 255});
   Picture1.setBackColor(rgb(0, 0, 0));
   Picture1.picture = "close-box";
+  Picture1.accessibleName = "Закрыть индикатор";
 
   Label1.onMouseDown = [this](int button) { Label1_MouseDown(button); };
   Label2.onMouseDown = [this](int button) { Label2_MouseDown(button); };
@@ -31,13 +32,18 @@ Form3::Form3(App& app) : Window(app.context(), WindowId::Form3, "Form3"), app_(a
   Timer1.onTick = [this] { Timer1_Timer(); };
 }
 
-void Form3::Timer1_Timer() {
+void Form3::Timer1_Timer() { refreshCount(); }
+
+void Form3::refreshCount() {
   const TimeOfDay now = app_.services().clock.localTime();
   const double count = (app_.AlarmHour - now.hour) * 60 + (app_.AlarmMinute - now.minute);
   Label2.setText(formatNumber(count) + " Мин.");
 }
 
 void Form3::Form_Activate() {
+  // Every show activates: the count is right from the moment it is seen,
+  // not from the next minute's start.
+  refreshCount();
   Form1& main = app_.form1();
   if (main.Check2.value() == check::Checked) {
     setTopMost();

@@ -21,14 +21,17 @@ class Form3 : public Window {
   void Label1_MouseDown(int button);
   void Label2_MouseDown(int button);
   void Picture1_Click();
+  // Writes the minutes left into Label2.
+  void refreshCount();
 
   Control Label1{*this, "Label1", ControlKind::Label, "До напоминания"};
   Control Label2{*this, "Label2", ControlKind::Label};
   Control Picture1{*this, "Picture1", ControlKind::Picture};
 
   // The count can change only when a minute starts or the clock is set, so
-  // that is when it is refreshed; the first refresh comes a second after
-  // the window is created.
+  // that is when it is refreshed (with the time watch, in the same wake-up);
+  // the first refresh comes a second after the window is created, or at once
+  // when it is shown.
   Timer Timer1{*this, "Timer1", 1000, true, Timer::Cadence::MinuteStarts, Milliseconds(1000)};
 
  private:

@@ -77,8 +77,31 @@ void Control::setRange(int minimum, int maximum) {
   changed(Property::Range);
 }
 
+bool Control::wrapsText() const { return kind_ == ControlKind::Label && geometry_.height > 300; }
+
+bool Control::isHorizontalLine() const { return geometry_.width >= geometry_.height; }
+
+bool Control::takesColours() const {
+  switch (kind_) {
+    case ControlKind::Label:
+    case ControlKind::Picture:
+    case ControlKind::TextBox:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+    case ControlKind::Frame:
+      return true;
+    case ControlKind::CommandButton:
+    case ControlKind::Line:
+    case ControlKind::Slider:
+    case ControlKind::UpDown:
+      return false;
+  }
+  return false;
+}
+
 void Control::click() {
   if (!enabled_) return;
+  const int before = value_;
   switch (kind_) {
     case ControlKind::CheckBox:
       setValue(value_ == check::Checked ? check::Unchecked : check::Checked);
@@ -88,8 +111,9 @@ void Control::click() {
       break;
     default:
       if (onClick) onClick();
-      break;
+      return;
   }
+  if (value_ == before) changed(Property::Value);
 }
 
 void Control::userMovesTo(int value) {

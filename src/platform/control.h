@@ -6,6 +6,7 @@
 
 #include "platform/colour.h"
 #include "platform/model_observer.h"
+#include "platform/rect.h"
 
 namespace kvirlo {
 
@@ -24,15 +25,6 @@ enum class ControlKind {
   UpDown,
 };
 
-// Position and size in twips (1/1440 inch, 15 twips a pixel at 96 dpi).
-struct Rect {
-  double left = 0;
-  double top = 0;
-  double width = 0;
-  double height = 0;
-  bool operator==(const Rect&) const = default;
-};
-
 struct Font {
   std::string face;   // empty: the system's default face
   double points = 0;  // 0: the system's default size
@@ -43,7 +35,10 @@ struct Font {
 // Keys the handlers look at, as the platform numbers them.
 namespace keys {
 constexpr int Backspace = 8;
+constexpr int Enter = 13;
+constexpr int Escape = 27;
 constexpr int Space = 32;
+constexpr int Delete = 46;
 }  // namespace keys
 
 // Mouse buttons as the handlers receive them.
@@ -72,6 +67,15 @@ class Control {
   Window& window() const { return owner_; }
   const std::string& name() const { return name_; }
   ControlKind kind() const { return kind_; }
+
+  // What the views show the same way on every toolkit.
+  // A label taller than one line (300 twips) wraps its text.
+  bool wrapsText() const;
+  // A line runs along the longer side of its box.
+  bool isHorizontalLine() const;
+  // Whether its back and fore colours are painted; the others keep the
+  // system's look.
+  bool takesColours() const;
 
   // Text of a field; caption of a label, button, check box or frame.
   const std::string& text() const { return text_; }
@@ -104,6 +108,9 @@ class Control {
   bool readOnly = false;    // a field the user can read but never type into
   std::string toolTip;
   std::string picture;  // which of the program's pictures a picture or button shows
+  // What a screen reader calls a control that shows no caption of its own:
+  // the label beside a field, or what a picture button does.
+  std::string accessibleName;
   Font font;
   Control* container = nullptr;  // the frame it sits in, if any
   int group = 0;                 // option buttons of one group exclude each other
@@ -121,7 +128,10 @@ class Control {
   std::function<void()> onMouseMove;
 
   // What a user does; the views call these.
-  void click();                 // a click: toggles a check box, selects an option
+  // A click: toggles a check box, selects an option. The model has the last
+  // word: when a box or option ends as it was, the views hear its value
+  // again, since a toolkit's widget may have ticked itself.
+  void click();
   void userMovesTo(int value);  // a slider moved by mouse or keyboard
   void userSpins(int step);     // a spinner's arrow
   void keyDown(int key);

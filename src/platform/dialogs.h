@@ -12,6 +12,7 @@ struct FileDialogRequest {
   std::string fileName;     // preset in the name box
   std::string filter;       // description or patterns, e.g. "*.wav *.mp3"
   std::string description;  // what the filter lists, may be empty
+  std::string folder;       // where it opens; empty: where the platform likes
 };
 
 // The common dialogs. Each returns nothing when the user cancels.

@@ -31,6 +31,13 @@ class MediaPlayers {
 // A tone through the speaker. Returns at once; the tone lasts `durationMs`.
 class Tone {
  public:
+  // The frequencies a speaker tone can have; others give no tone at all.
+  static constexpr int LowestHz = 37;
+  static constexpr int HighestHz = 32767;
+  static bool audible(int frequencyHz, int durationMs) {
+    return durationMs > 0 && frequencyHz >= LowestHz && frequencyHz <= HighestHz;
+  }
+
   virtual ~Tone() = default;
   virtual void beep(int frequencyHz, int durationMs) = 0;
 };

@@ -8,8 +8,12 @@ namespace kvirlo {
 namespace mb {
 constexpr int OkOnly = 0;
 constexpr int YesNo = 4;
+constexpr int Buttons = 7;  // the part of the flags that names the buttons
+constexpr int Critical = 16;
+constexpr int Question = 32;
 constexpr int Exclamation = 48;
 constexpr int Information = 64;
+constexpr int Icon = 112;   // the part of the flags that names the icon
 constexpr int AnswerOk = 1;
 constexpr int AnswerYes = 6;
 constexpr int AnswerNo = 7;

@@ -26,12 +26,13 @@ struct WindowRequest {
     TopMost,     // keep it above all other windows
     Bottom,      // put it behind all other windows, not top-most
     BeginDrag,   // move it with the pointer until the button is released
-    Focus,       // give the keyboard focus to `control`
+    Focus,       // give the keyboard focus to `control`, its text selected if `selectText`
     PopupMenu,   // show `menu`'s entries at the pointer
   };
   Kind kind;
   Control* control = nullptr;
   MenuItem* menu = nullptr;
+  bool selectText = false;
 };
 
 // A toolkit view mirrors the model through this: every change made to a

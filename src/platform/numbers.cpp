@@ -12,7 +12,8 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Parses a number at the very start of `text`; `used` is how many characters
 // it took (0 when there is no number). Infinity and NaN are not numbers here.
-double parseNumberPrefix(std::string_view text, std::size_t& used) {
+double parseNumberPrefix(std::string_view text, std::size_t& used,
+                         std::chars_format format = std::chars_format::general) {
   used = 0;
   std::size_t pos = 0;
   bool negative = false;
@@ -31,7 +32,7 @@ double parseNumberPrefix(std::string_view text, std::size_t& used) {
   double value = 0;
   const char* begin = text.data() + digitsAt;
   const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::general);
+  auto [ptr, ec] = std::from_chars(begin, end, value, format);
   if (ptr == begin) return 0;
   if (ec == std::errc::result_out_of_range) {
     // Too large or too small for a double: take the limit it went past.
@@ -58,6 +59,13 @@ double leadingNumber(std::string_view text) {
   while (start < text.size() && isBlank(text[start])) ++start;
   std::size_t used = 0;
   return parseNumberPrefix(text.substr(start), used);
+}
+
+double leadingDecimal(std::string_view text) {
+  std::size_t start = 0;
+  while (start < text.size() && isBlank(text[start])) ++start;
+  std::size_t used = 0;
+  return parseNumberPrefix(text.substr(start), used, std::chars_format::fixed);
 }
 
 std::optional<double> wholeNumber(std::string_view text) {
@@ -87,8 +95,10 @@ std::int32_t roundToInt32(double value) { return toInt32(roundHalfEven(value)); 
 
 std::string formatNumber(double value) {
   if (!std::isfinite(value) || value == 0) return "0";
-  char buffer[64];
-  auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  // Fixed notation: 1e7 is "10000000", never "1e+07". The largest double
+  // takes 309 digits.
+  char buffer[400];
+  auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
   if (ec != std::errc()) return "0";
   return std::string(buffer, ptr);
 }

@@ -12,6 +12,9 @@ namespace kvirlo {
 // with a number, and the empty text, give 0. "12a" gives 12, "07" gives 7.
 double leadingNumber(std::string_view text);
 
+// The same without an exponent: "1e9" gives 1, as a field of plain digits reads it.
+double leadingDecimal(std::string_view text);
+
 // The number a whole text denotes (blanks around it allowed), or nothing when
 // the text holds anything else: "12" and " -1 " are numbers, "1a" and " " not.
 std::optional<double> wholeNumber(std::string_view text);

@@ -26,4 +26,8 @@ class Paths {
   virtual char separator() = 0;
 };
 
+// The folder a file's path names, without the file: "C:\\a\\b.wav" gives
+// "C:\\a", "D:\\tv.exe" gives "D:\\", "/tv" gives "/"; a bare name gives "".
+std::string folderOf(const std::string& path, char separator);
+
 }  // namespace kvirlo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace kvirlo {
@@ -18,8 +19,9 @@ class Shell {
   // Runs a command file with the platform's command interpreter, minimised,
   // in `workingDirectory`. False when it could not be started.
   virtual bool runCommandFile(const std::string& path, const std::string& workingDirectory) = 0;
-  // Opens a web address in the user's browser.
-  virtual void openWebAddress(const std::string& address) = 0;
+  // Opens a web address in the user's browser. `failed` is called, on the
+  // user-interface thread and perhaps a moment later, when nothing opened it.
+  virtual void openWebAddress(const std::string& address, std::function<void()> failed) = 0;
 };
 
 }  // namespace kvirlo

@@ -30,7 +30,7 @@ ClientSize clientSize(const Window& w) {
   const Rect& r = w.geometry();
   if (w.border == BorderStyle::None) return {r.width, r.height};
   double height = w.clientHeight;
-  if (w.id() == WindowId::Form1 && r.height > 0) height = r.height - kDecorationTwips;
+  if (w.outerHeight && r.height > 0) height = r.height - kDecorationTwips;
   return {w.clientWidth, height};
 }
 
@@ -46,6 +46,42 @@ std::optional<PixelPoint> placeOnScreen(const PixelRect& frame, const std::vecto
   const int x = std::clamp(frame.x, mainArea.x, std::max(mainArea.x, mainArea.x + mainArea.width - frame.width));
   const int y = std::clamp(frame.y, mainArea.y, std::max(mainArea.y, mainArea.y + mainArea.height - frame.height));
   return PixelPoint{x, y};
+}
+
+PixelPoint centredIn(const PixelRect& area, int width, int height) {
+  return {area.x + (area.width - width) / 2, area.y + (area.height - height) / 2};
+}
+
+bool contains(const Rect& r, double x, double y) {
+  return x >= r.left && y >= r.top && x < r.left + r.width && y < r.top + r.height;
+}
+
+std::vector<Rect> sharedParts(const Control& label) {
+  std::vector<Rect> parts;
+  const Rect& a = label.geometry();
+  for (const Control* c : label.window().controls()) {
+    if (c == &label || !c->visible() || c->kind() == ControlKind::Frame || c->kind() == ControlKind::Line)
+      continue;
+    const Rect& b = c->geometry();
+    const double left = std::max(a.left, b.left);
+    const double top = std::max(a.top, b.top);
+    const double right = std::min(a.left + a.width, b.left + b.width);
+    const double bottom = std::min(a.top + a.height, b.top + b.height);
+    if (right > left && bottom > top) parts.push_back({left, top, right - left, bottom - top});
+  }
+  return parts;
+}
+
+Control* frameAt(const Window& window, double x, double y) {
+  Control* innermost = nullptr;
+  for (Control* c : window.controls()) {
+    if (c->kind() != ControlKind::Frame || !c->visible()) continue;
+    const Rect& r = c->geometry();
+    if (!contains(r, x, y)) continue;
+    const Rect* best = innermost ? &innermost->geometry() : nullptr;
+    if (!best || r.width * r.height < best->width * best->height) innermost = c;
+  }
+  return innermost;
 }
 
 }  // namespace kvirlo

@@ -3,6 +3,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/control.h"
+
 namespace kvirlo {
 
 class Window;
@@ -40,5 +42,27 @@ struct PixelPoint {
 };
 std::optional<PixelPoint> placeOnScreen(const PixelRect& frame, const std::vector<PixelRect>& areas,
                                         const PixelRect& mainArea);
+
+// Where a window of that size goes to stand in the middle of `area`.
+PixelPoint centredIn(const PixelRect& area, int width, int height);
+
+// Whether a point (twips) lies in a rectangle, its right and bottom edges
+// excluded.
+bool contains(const Rect& r, double x, double y);
+
+// Pixels beside a label's measured text that still count as on it: a bold
+// face's overhang, an underline.
+constexpr int kTextHitMargin = 2;
+
+// Where a label's box meets other controls' boxes (twips, in the window).
+// There only the label's visible text keeps the mouse, and the control
+// beneath answers elsewhere; the rest of the box stays the label's, to be
+// clicked or dragged by.
+std::vector<Rect> sharedParts(const Control& label);
+
+// The frame that answers the mouse at a point of the window (twips) where
+// no enabled control takes it: the innermost visible frame there, or none
+// (the window's own background).
+Control* frameAt(const Window& window, double x, double y);
 
 }  // namespace kvirlo

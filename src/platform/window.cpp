@@ -2,6 +2,10 @@
 
 #include <utility>
 
+#include "platform/control.h"
+#include "platform/menu_item.h"
+#include "platform/timer.h"
+
 namespace kvirlo {
 
 const char* windowName(WindowId id) {
@@ -107,11 +111,17 @@ void Window::popupMenu(MenuItem& menu) {
   request(r);
 }
 
-void Window::setFocus(Control& control) {
+void Window::setFocus(Control& control, bool selectText) {
   focused_ = &control;
   WindowRequest r{WindowRequest::Kind::Focus};
   r.control = &control;
+  r.selectText = selectText;
   request(r);
+}
+
+void Window::keyDown(int key) {
+  if (key == keys::Escape && closesOnEscape) return requestClose();
+  Form_KeyDown(key);
 }
 
 Control* Window::findControl(const std::string& name) const {

@@ -3,15 +3,18 @@
 #include <string>
 #include <vector>
 
-#include "platform/clock.h"
 #include "platform/colour.h"
-#include "platform/control.h"
-#include "platform/menu_item.h"
 #include "platform/model_observer.h"
-#include "platform/timer.h"
+#include "platform/rect.h"
 
 namespace kvirlo {
 
+// Held by reference or pointer only: the parts' sources include this header,
+// so this header does not include theirs.
+class Clock;
+class Control;
+class MenuItem;
+class Timer;
 class Window;
 
 // The seven windows of the program.
@@ -57,6 +60,8 @@ class Window {
   // The mouse over the window's bare background (no control under it).
   virtual void Form_MouseUp(int /*button*/) {}
   virtual void Form_MouseMove(int /*button*/) {}
+  // A key the focused control left alone (Esc, say).
+  virtual void Form_KeyDown(int /*key*/) {}
 
   const std::string& caption() const { return caption_; }
   void setCaption(std::string caption);
@@ -76,8 +81,11 @@ class Window {
   BorderStyle border = BorderStyle::Sizable;
   bool minButton = true;
   bool maxButton = true;
-  bool centred = false;       // opens centred on the screen
+  bool centred = false;       // opens centred on the main screen
+  bool outerHeight = false;   // its height is set with the title bar and borders
+  bool neverShown = false;    // a hidden host that only carries a popup menu
   bool hasIcon = true;
+  bool closesOnEscape = false;  // Esc acts as the close box
   double clientWidth = 0;     // twips
   double clientHeight = 0;    // twips
   std::string backgroundPicture;
@@ -95,7 +103,11 @@ class Window {
   void sendToBottom() { request({WindowRequest::Kind::Bottom}); }
   void beginDrag() { request({WindowRequest::Kind::BeginDrag}); }
   void popupMenu(MenuItem& menu);
-  void setFocus(Control& control);
+  // Moving on by itself, the focus selects the field's text, so what the
+  // user types next replaces it.
+  void setFocus(Control& control, bool selectText = false);
+  // The user pressed a key that no control of the window took.
+  void keyDown(int key);
   Control* focusedControl() const { return focused_; }
   // The view reports where the keyboard focus went and where the user put the window.
   void noteFocus(Control* control) { focused_ = control; }

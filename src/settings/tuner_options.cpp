@@ -7,6 +7,7 @@
 #include "app/Form1.h"
 #include "app/texts.h"
 #include "platform/numbers.h"
+#include "platform/paths.h"
 
 namespace kvirlo {
 namespace {
@@ -59,8 +60,8 @@ void Form1::Option2_Click() { app_.settings.TunerMode = "-m:fm"; }
 void Form1::Command4_Click() {
   Services& sys = app_.services();
   // The dialog is the one the colour choice shares, hence its title.
-  const auto chosen =
-      sys.dialogs.openFile({"Выбор цвета", "*.exe", "*.exe", "Файлы программ"});
+  const auto chosen = sys.dialogs.openFile({"Выбор цвета", "*.exe", "*.exe", "Файлы программ",
+                                            folderOf(app_.settings.TunerPath, sys.paths.separator())});
   if (!chosen) return;  // cancelled: nothing changes
   app_.settings.TunerPath = *chosen;
   Text5.setText(app_.settings.TunerPath);
@@ -69,7 +70,7 @@ void Form1::Command4_Click() {
 }
 
 void Form1::Text4_Change() {
-  const double number = leadingNumber(Text4.text());
+  const double number = leadingDecimal(Text4.text());
   app_.settings.TunerChannel = roundToInt32(number);
   // The test is on the number as typed: ".4" stays, with channel 0.
   if (!(number > 0)) Text4.setText("1");
@@ -77,7 +78,7 @@ void Form1::Text4_Change() {
 
 void Form1::UpDown1_Change(int step) {
   // A step goes from the channel shown, so the arrows never jump.
-  const double shown = roundHalfEven(leadingNumber(Text4.text()));
+  const double shown = roundHalfEven(leadingDecimal(Text4.text()));
   const int from = static_cast<int>(std::clamp(shown, 1.0, 999.0));
   const int to = std::clamp(from + step, UpDown1.minimum(), UpDown1.maximum());
   UpDown1.setValue(to);

@@ -5,6 +5,7 @@
 
 #include "app/App.h"
 #include "platform/numbers.h"
+#include "platform/paths.h"
 
 namespace kvirlo {
 namespace {
@@ -22,6 +23,7 @@ Player::Player(App& app)
   border = BorderStyle::FixedSingle;
   minButton = maxButton = false;
   centred = true;
+  closesOnEscape = true;
   clientWidth = 5115;
   clientHeight = 2610;
   setGeometry({0, 0, 5115, 2610});
@@ -32,6 +34,11 @@ Player::Player(App& app)
   Slider1.largeChange = 5;
   Label2_1.setGeometry({3120, 720, 375, 255});
   Text1.setGeometry({120, 1200, 4215, 285});
+  Text1.accessibleName = "Звуковой файл";
+  Command1.accessibleName = "Выбрать звуковой файл";
+  Slider1.accessibleName = "Громкость";
+  Slider2.accessibleName = Label3_0.text();
+  Slider3.accessibleName = Label3_1.text();
   Text1.setForeColor(rgb(0, 0, 255));
   Text1.readOnly = true;
   Command1.setGeometry({4440, 1200, 495, 285});
@@ -133,7 +140,10 @@ void Player::Slider2_Scroll() { app_.settings.BeepFrequency = Slider2.value() * 
 void Player::Slider3_Scroll() { app_.settings.BeepDuration = Slider3.value() * 100; }
 
 void Player::Command1_Click() {
-  const auto chosen = app_.services().dialogs.openFile({"", "", "*.wav *.mp3", ""});
+  Services& sys = app_.services();
+  // The dialog opens where the current sound is, so a neighbour is one click away.
+  const auto chosen = sys.dialogs.openFile(
+      {"", "", "*.wav *.mp3", "", folderOf(app_.settings.SoundFile, sys.paths.separator())});
   if (!chosen) return;  // cancelled: nothing changes
   app_.settings.SoundFile = *chosen;
   Text1.setText(app_.settings.SoundFile);
@@ -177,8 +187,10 @@ void Player::beepNow() {
   try {
     const int frequency = roundToInt32(app_.settings.BeepFrequency);
     const int duration = roundToInt32(app_.settings.BeepDuration);
-    toneEndsAt_ = app_.services().clock.steadyMilliseconds() + std::max(duration, 0);
-    if (duration > 0) app_.services().tone.beep(frequency, duration);
+    // A tone that cannot sound returns at once and holds nothing up.
+    const bool audible = Tone::audible(frequency, duration);
+    toneEndsAt_ = app_.services().clock.steadyMilliseconds() + (audible ? duration : 0);
+    if (audible) app_.services().tone.beep(frequency, duration);
   } catch (const std::exception&) {
     // A tone that cannot sound is skipped; the loop goes on.
   }

@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "tray/about_texts.h"
+#include "tray/web_link.h"
 
 namespace kvirlo {
 
@@ -10,6 +11,7 @@ formAbout::formAbout(App& app)
   border = BorderStyle::FixedSingle;
   minButton = maxButton = false;
   centred = true;
+  closesOnEscape = true;
   clientWidth = 5790;
   clientHeight = 1650;
   setGeometry({0, 0, 5790, 1650});
@@ -54,9 +56,9 @@ void formAbout::Label2_MouseMove(int) { Label2_0.setForeColor(LinkBlue); }
 void formAbout::Label5_MouseMove() { Label5.setForeColor(LinkBlue); }
 
 void formAbout::Label2_Click(int) {
-  app_.services().shell.openWebAddress(about::ProductSiteAddress);
+  OpenWebAddress(app_, about::ProductSiteAddress);
 }
 
-void formAbout::Label5_Click() { app_.services().shell.openWebAddress(about::SecondSiteAddress); }
+void formAbout::Label5_Click() { OpenWebAddress(app_, about::SecondSiteAddress); }
 
 }  // namespace kvirlo

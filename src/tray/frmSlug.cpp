@@ -6,6 +6,7 @@
 #include "indicator/Form3.h"
 #include "tray/about_texts.h"
 #include "tray/formAbout.h"
+#include "tray/web_link.h"
 
 namespace kvirlo {
 
@@ -13,6 +14,7 @@ frmSlug::frmSlug(App& app)
     : Window(app.context(), WindowId::frmSlug, "Форма Оперативной памяти программы"),
       app_(app) {
   hasIcon = false;
+  neverShown = true;
   mnuSite_Internet.onClick = [this] { mnuSite_Internet_Click(); };
   mnuAbout.onClick = [this] { mnuAbout_Click(); };
   mnuTime.onClick = [this] { mnuTime_Click(); };
@@ -25,7 +27,7 @@ void frmSlug::Form_MouseMove(int button) {
 }
 
 void frmSlug::mnuSite_Internet_Click() {
-  app_.services().shell.openWebAddress(about::ProductSiteAddress);
+  OpenWebAddress(app_, about::ProductSiteAddress);
 }
 
 void frmSlug::mnuAbout_Click() { app_.about().show(); }

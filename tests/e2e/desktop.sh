@@ -26,8 +26,30 @@ desktop_up() {
   sleep 1
 }
 
+# The accessibility bus, for tests that read the windows as a screen reader
+# does (screen_reader.py); Qt then offers its windows on it.
+screen_reader_up() {
+  [ -x /usr/libexec/at-spi-bus-launcher ] && /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || return 1
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  KV_ATSPI=$!
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  sleep 0.5
+}
+
+# What the screen reader reads in window $1 as the name of a label: true when
+# one of them is exactly $2. Read at once: a count must be right when it shows.
+reads() {
+  local names
+  for _ in $(seq 20); do  # the window's tree comes a moment after the window
+    names=$(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/screen_reader.py" "$1" 2>/dev/null)
+    [ -n "$names" ] && break
+    sleep 0.1
+  done
+  printf '%s\n' "$names" | cut -f3 | grep -qxF -- "$2"
+}
+
 desktop_down() {
-  kill $KV_WM $KV_PULSE $KV_DBUS $KV_XVFB 2>/dev/null
+  kill ${KV_ATSPI:-} $KV_WM $KV_PULSE $KV_DBUS $KV_XVFB 2>/dev/null
   wait $KV_WM $KV_PULSE $KV_XVFB 2>/dev/null
   rm -rf "$KV_TMP"
 }
@@ -73,3 +95,37 @@ soon() {  # soon COMMAND...: true once COMMAND holds, within five seconds
   for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
   return 1
 }
+
+# Hearing the alarm. record FILE SECONDS: the null sink's monitor, for that long.
+record() {
+  parec -d t.monitor --raw --format=s16le --rate=44100 --channels=2 --latency-msec=20 >"$1" 2>/dev/null &
+  local recorder=$!
+  sleep "$2"
+  kill -INT $recorder; wait $recorder 2>/dev/null
+}
+rms() {  # rms FILE [START LENGTH]: the RMS amplitude, of a stretch when given
+  sox -t raw -r 44100 -e signed -b 16 -c 2 "$1" -n ${2:+trim "$2" "$3"} stat 2>&1 |
+    awk '/RMS +amplitude/ {print $3}'
+}
+# True when every 3-second stretch of recording $1 ($2 seconds) has sound;
+# prints each stretch's RMS.
+heard_throughout() {
+  local quiet=0 r
+  for ((s = 0; s + 3 <= $2; s += 3)); do
+    r=$(rms "$1" $s 3)
+    printf ' %s' "${r:-none}"
+    awk "BEGIN { exit !(${r:-0} > 0.01) }" || quiet=$((quiet + 1))
+  done
+  echo
+  [ $quiet -eq 0 ]
+}
+# The file, not the tone that stands in for a file that is no sound (670 Hz):
+# the rough frequency of the recording's left channel lies well above the tone's.
+not_the_tone() {
+  local hz
+  hz=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$1" -n remix 1 stat 2>&1 |
+       awk '/Rough +frequency/ {print $3}')
+  echo "rough frequency ${hz:-none} Hz"
+  [ "${hz:-0}" -gt 900 ]
+}
+silent() { awk "BEGIN { exit !($(rms "$1") == 0) }"; }

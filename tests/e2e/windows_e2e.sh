@@ -2,13 +2,14 @@
 # One reminder through the real kvirlo.exe under Wine, as a user meets it:
 # type it, press «Пуск», find it in the registry, bring the main window back
 # by starting the program again, close it, and find everything cleaned up.
-# Then a reminder for the current minute opens the alert.
+# Then a reminder for the current minute opens the alert, and its file sounds
+# over and over.
 set -uo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
 . "$here/desktop.sh"
 . "$here/wine.sh"
-wine_up xdotool wmctrl
+wine_up xdotool wmctrl parec sox
 
 config='HKCU\Software\Kvirlo\Config'
 run='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
@@ -59,14 +60,22 @@ check "closing the main window ends the program" ended $pid
 check "the store says OFF" stored running OFF
 check "the Run value is gone" no_run_value
 
-# The current minute: the reminder is due at once.
+# The current minute: the reminder is due at once, and its alarm, the default
+# file (a short one of our own where Windows keeps its own), repeats.
+mkdir -p "$WINEPREFIX/drive_c/windows/media"
+sox -q -n -r 22050 -b 16 -c 1 "$WINEPREFIX/drive_c/windows/media/tada.wav" \
+  synth 0.4 sine 1500 fade q 0.01 -0 0.1
 [ "$(date +%S)" -gt 50 ] && sleep 12
 "$wine" "$program" >"$KV_TMP/program2.log" 2>&1 &
 pid=$!
 main=$(wait_window "Квирло 3.0" 30)
 type_reminder "$main" "Now" "$(date +%-H)" "$(date +%-M)"
 check "the alert opens for the current minute" window_shows "Квирло" 15
-check "the program keeps running while it sounds" bash -c "sleep 3; kill -0 $pid"
+record "$KV_TMP/alarm.raw" 12
+echo "RMS of each 3 s of the alarm:"
+check "the alarm file is heard in every 3 s, again and again" heard_throughout "$KV_TMP/alarm.raw" 12
+check "it is the file" not_the_tone "$KV_TMP/alarm.raw"
+check "the program keeps running while it sounds" kill -0 $pid
 wmctrl -F -c "Квирло"
 sleep 1
 wmctrl -F -c "Квирло 3.0"

@@ -7,7 +7,17 @@
 
 wine=/usr/lib/wine/wine64
 
-russian() { LC_ALL=ru_RU.UTF-8 "$@"; }
+# Wine names files on the Unix side in the locale's character set; a system
+# without a Russian UTF-8 locale (Debian has none until one is generated)
+# would leave it no name for a Cyrillic file, so one is made for the run.
+russian() {
+  if [ -z "${LOCPATH:-}" ] && ! locale -a 2>/dev/null | grep -qix 'ru_RU\.utf-\?8'; then
+    mkdir -p "$KV_TMP/locale"
+    localedef -i ru_RU -f UTF-8 "$KV_TMP/locale/ru_RU.UTF-8" >/dev/null 2>&1 &&
+      export LOCPATH=$KV_TMP/locale
+  fi
+  LC_ALL=ru_RU.UTF-8 "$@"
+}
 
 wine_up() {
   for tool in Xvfb icewm "$wine" "$@"; do

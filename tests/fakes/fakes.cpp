@@ -6,6 +6,7 @@ namespace kvirlo::testing {
 
 int FakeMessageBox::show(const std::string& text, int flags, const std::string& title) {
   shown.push_back({text, flags, title});
+  if (whileOpen) whileOpen();
   if (answers.empty()) {
     ADD_FAILURE() << "a message box nobody expected: \"" << text << "\"";
     return mb::AnswerOk;

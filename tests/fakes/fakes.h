@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -33,7 +34,9 @@ class FakeStore : public UserStore {
   void set(const std::string& key, const std::string& value) override {
     values[key] = value;
     writes.push_back(key + "=" + value);
+    if (onSet) onSet(key, value);
   }
+  std::function<void(const std::string&, const std::string&)> onSet;
   std::map<std::string, std::string> values;
   std::vector<std::string> writes;
 };
@@ -80,6 +83,8 @@ class FakeMessageBox : public MessageBox {
  public:
   int show(const std::string& text, int flags, const std::string& title) override;
   void answer(int button) { answers.push_back(button); }
+  // Runs while a box is open, as the events a real box's own loop lets through.
+  std::function<void()> whileOpen;
   std::vector<Box> shown;
   std::deque<int> answers;
 };
@@ -130,8 +135,12 @@ class FakeShell : public Shell {
   explicit FakeShell(FakeFiles& files) : files_(files) {}
   ScriptDialect dialect() override { return scriptDialect; }
   bool runCommandFile(const std::string& path, const std::string& workingDirectory) override;
-  void openWebAddress(const std::string& address) override { addresses.push_back(address); }
+  void openWebAddress(const std::string& address, std::function<void()> failed) override {
+    addresses.push_back(address);
+    if (!browser) failed();
+  }
   ScriptDialect scriptDialect = ScriptDialect::Cmd;
+  bool browser = true;  // false: no program opens web addresses
   std::vector<CommandRun> runs;
   std::vector<std::string> addresses;
 

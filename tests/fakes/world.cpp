@@ -5,7 +5,8 @@
 namespace kvirlo::testing {
 
 bool World::start() {
-  app = std::make_unique<App>(services);
+  ownApp = std::make_unique<App>(services);
+  app = ownApp.get();
   return !ends([&] { app->run(); });
 }
 

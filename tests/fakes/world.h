@@ -25,7 +25,10 @@ struct World {
   FakeProcess process;
   Services services{clock, store,  autostart, tray,  boxes, dialogs,
                     paths, files,  shell,     media, tone,  process};
-  std::unique_ptr<App> app;
+  // The program, owned here or by whoever built it on these fakes.
+  App* app = nullptr;
+
+  std::unique_ptr<App> ownApp;
 
   // Starts the program as the system would. False when it ended during start-up.
   bool start();

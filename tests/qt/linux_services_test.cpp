@@ -2,7 +2,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 #include "platform/qt/LinuxServices.h"
@@ -24,6 +28,18 @@ TEST(OneCopy, ASecondCopyIsNotFirstAndALockLeftBehindBlocksNobody) {
   EXPECT_FALSE(qt::SingleInstance(dir.path()).first());
   first.reset();  // the copy ends: the next start is the first again
   EXPECT_TRUE(qt::SingleInstance(dir.path()).first());
+}
+
+TEST(QtTexts, TheButtonsOfAQuestionSpeakRussianWhileTheServicesLive) {
+  EventGate gate;
+  {
+    qt::LinuxServices services(gate);
+    QMessageBox box(QMessageBox::Question, "Квирло", "?", QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().toStdString(), "&Да");
+    EXPECT_EQ(box.button(QMessageBox::No)->text().toStdString(), "&Нет");
+  }
+  QMessageBox box(QMessageBox::Question, "Квирло", "?", QMessageBox::Yes);
+  EXPECT_EQ(box.button(QMessageBox::Yes)->text().toStdString(), "&Yes");
 }
 
 struct Files : ::testing::Test {
@@ -69,6 +85,33 @@ TEST_F(Files, AFolderThatCannotBeWrittenKeepsTheOldFile) {
   EXPECT_FALSE(files.replace(p, "new"));
   chmod(dir.path().toLocal8Bit().constData(), 0755);
   EXPECT_EQ(files.read(p, 100), "old");
+}
+
+TEST(WebAddress, ABrowserThatCannotOpenTheAddressIsNoticed) {
+  QTemporaryDir bin;
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", bin.path().toUtf8());
+  EventGate gate;
+  qt::QtShell shell(gate);
+  auto opensWith = [&](const char* script) {
+    QFile opener(bin.path() + "/xdg-open");
+    opener.remove();
+    if (script) {
+      EXPECT_TRUE(opener.open(QIODevice::WriteOnly));
+      opener.write(script);
+      opener.close();
+      opener.setPermissions(QFile::ExeOwner | QFile::ReadOwner);
+    }
+    bool failed = false;
+    shell.openWebAddress("https://kvirlo.example.org/", [&] { failed = true; });
+    QDeadlineTimer deadline(5000);
+    while (!failed && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QCoreApplication::processEvents();
+    return !failed;
+  };
+  EXPECT_FALSE(opensWith("#!/bin/sh\nexit 3\n")) << "xdg-open found no browser";
+  EXPECT_FALSE(opensWith(nullptr)) << "no xdg-open at all";
+  qputenv("PATH", path);
 }
 
 TEST(Autostart, TheExecLineQuotesWhatTheFormatWouldReadAsSpecial) {

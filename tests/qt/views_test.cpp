@@ -9,15 +9,19 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include "alert/Form2.h"
 #include "app/App.h"
 #include "app/Form1.h"
 #include "fakes/world.h"
 #include "indicator/Form3.h"
-#include "platform/qt/QtView.h"
+#include "app/Program.h"
+#include "platform/qt/QtViewFactory.h"
 #include "sound/Player.h"
+#include "indicator/Form4.h"
 #include "tray/formAbout.h"
 
 namespace kvirlo {
@@ -28,31 +32,25 @@ using testing::World;
 // The real Qt views over a program on fakes.
 struct Views : ::testing::Test {
   void SetUp() override {
-    gate.afterEvent = [this] {
-      if (world.app) world.app->collectGarbage();
-      view.collectGarbage();
-    };
-    world.app = std::make_unique<App>(world.services, &view);
-    world.app->run();
+    world.app = &program.open(world.services);
+    program.run();
   }
-  void TearDown() override {
-    world.app.reset();
-    view.collectGarbage();
-  }
+  void TearDown() override { program.close(); }
+  qt::WindowView* viewOf(const Window& w) { return static_cast<qt::WindowView*>(program.viewOf(w)); }
   template <typename W>
   W* widget(const Control& c) {
-    qt::WindowView* v = view.viewOf(c.window());
+    qt::WindowView* v = viewOf(c.window());
     return v ? qobject_cast<W*>(v->widgetOf(c)) : nullptr;
   }
   QWidget* windowWidget(const Window& w) {
-    qt::WindowView* v = view.viewOf(w);
+    qt::WindowView* v = viewOf(w);
     return v ? v->widget() : nullptr;
   }
   Form1& main() { return world.app->form1(); }
 
   World world;
-  EventGate gate;
-  qt::QtView view{gate, Scale{}};
+  qt::QtViewFactory views{Scale{}};
+  Program program{views};
 };
 
 TEST_F(Views, EveryControlOfTheMainWindowExistsWithItsText) {
@@ -60,7 +58,7 @@ TEST_F(Views, EveryControlOfTheMainWindowExistsWithItsText) {
   ASSERT_TRUE(window);
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->windowTitle(), "Квирло 3.0");
-  for (Control* c : main().controls()) EXPECT_TRUE(view.viewOf(main())->widgetOf(*c)) << c->name();
+  for (Control* c : main().controls()) EXPECT_TRUE(viewOf(main())->widgetOf(*c)) << c->name();
   EXPECT_EQ(widget<QPushButton>(main().Command1)->text(), "Пуск");
   EXPECT_EQ(widget<QCheckBox>(main().Check1)->text(), "Показывать индикатор времени.");
   EXPECT_TRUE(widget<QCheckBox>(main().Check1)->isChecked());
@@ -120,6 +118,14 @@ TEST_F(Views, ACheckBoxClickRunsItsHandlerOnce) {
   EXPECT_TRUE(widget<QCheckBox>(main().Check2)->isChecked());
 }
 
+TEST_F(Views, AChosenOptionClickedAgainStaysChosen) {
+  main().Check3.click();
+  auto* tv = widget<QRadioButton>(main().Option1);
+  ASSERT_TRUE(tv->isChecked());
+  QTest::mouseClick(tv, Qt::LeftButton);
+  EXPECT_TRUE(tv->isChecked()) << "the model has the last word";
+}
+
 TEST_F(Views, AModelChangeReachesTheWidgetWithoutComingBack) {
   int changes = 0;
   main().Text2.onChange = [&] { ++changes; };
@@ -134,6 +140,7 @@ TEST_F(Views, AModelChangeReachesTheWidgetWithoutComingBack) {
 }
 
 TEST_F(Views, TheAlertsCloseBoxIsContinue) {
+  main().Command3.click();  // the extended layout, with the tuner's labels
   main().Text1.setText("x");
   world.app->form2().show();
   QWidget* alert = windowWidget(world.app->form2());
@@ -197,6 +204,61 @@ TEST_F(Views, AnUnloadedWindowsWidgetsGo) {
   EXPECT_FALSE(world.app->exists(WindowId::formAbout));
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(about.isNull());
+}
+
+// How many popup menus a right-button click at `at` opens; each is closed
+// as soon as it shows.
+int menusOpenedByRightClick(QWidget* target, QPoint at) {
+  int opened = 0;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (QWidget* menu = QApplication::activePopupWidget()) {
+      ++opened;
+      menu->close();
+    }
+  });
+  closer.start(10);
+  QTest::mouseClick(target, Qt::RightButton, {}, at);
+  QTest::qWait(30);
+  return opened;
+}
+
+TEST_F(Views, OnlyTheWindowAndItsMenuFramesOpenTheMenuNeverAControl) {
+  main().Command3.click();
+  main().Check3.click();  // enables the option buttons
+  QWidget* window = windowWidget(main());
+  EXPECT_EQ(menusOpenedByRightClick(window, QPoint(2, 2)), 1) << "the bare window";
+  for (Control* c : {&main().Command1, &main().Command3, &main().Check1, &main().Option1}) {
+    QWidget* w = viewOf(main())->widgetOf(*c);
+    EXPECT_EQ(menusOpenedByRightClick(w, w->rect().center()), 0) << c->name();
+  }
+}
+
+// Each label's text takes the mouse itself, even where another label's box
+// lies over it.
+TEST_F(Views, TheCentreOfEveryLabelsTextIsThatLabelsOwn) {
+  main().Command3.click();  // the extended layout, with the tuner's labels
+  main().Text1.setText("x");
+  world.app->form2().show();
+  world.app->about().show();
+  world.app->player().show();
+  world.app->form3().show();
+  world.app->form4().show();
+  for (Window* w : world.app->windows()) {
+    QWidget* window = windowWidget(*w);
+    for (Control* c : w->controls()) {
+      auto* label = qobject_cast<QLabel*>(viewOf(*w)->widgetOf(*c));
+      if (c->kind() != ControlKind::Label || !label || label->text().isEmpty() || !c->visible()) continue;
+      const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+      const QRect text = label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
+      EXPECT_EQ(window->childAt(label->mapTo(window, text.center())), label)
+          << windowName(w->id()) << "." << c->name();
+    }
+  }
+  // Beside its text, a box no other control shares stays the label's: the
+  // indicator is dragged by it.
+  QLabel* count = widget<QLabel>(world.app->form3().Label2);
+  EXPECT_EQ(windowWidget(world.app->form3())->childAt(count->geometry().topRight() + QPoint(-1, 1)), count);
 }
 
 }  // namespace

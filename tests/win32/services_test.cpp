@@ -207,6 +207,28 @@ TEST_F(Services, SoundFilesThatAreMissingOrOddAreNotPlayable) {
   player.stop();
 }
 
+// A driver may report its mode late or wrongly: the position decides.
+TEST_F(Services, ARepeatingFileStartsAgainWhenItEndsStopsOrStalls) {
+  win32::ReplayWatch watch;
+  watch.started(0);
+  EXPECT_FALSE(watch.due(true, 0, 1140, 100));
+  EXPECT_FALSE(watch.due(true, 90, 1140, 200));   // it moves
+  EXPECT_FALSE(watch.due(true, 90, 1140, 600));   // held up, not yet for long
+  EXPECT_TRUE(watch.due(true, 90, 1140, 700));    // held up for half a second
+  watch.started(700);
+  EXPECT_FALSE(watch.due(true, 1140, 1140, 800));
+  EXPECT_TRUE(watch.due(true, 1140, 1140, 900));   // "playing", still at the end
+  watch.started(0);
+  EXPECT_FALSE(watch.due(true, 1200, 1140, 100));
+  EXPECT_FALSE(watch.due(true, 1300, 1140, 200));  // moving past a length said too short
+  watch.started(800);
+  EXPECT_FALSE(watch.due(false, 100, 1140, 900));  // "stopped", yet it moves
+  EXPECT_TRUE(watch.due(false, 100, 1140, 1000));  // stopped
+  watch.started(1000);
+  EXPECT_FALSE(watch.due(true, -1, 1140, 2000));  // no position: the mode decides
+  EXPECT_TRUE(watch.due(false, -1, 1140, 2100));
+}
+
 TEST_F(Services, TheVolumeGoesFromHundredthsOfADecibelToMcisScale) {
   using win32::MciPlayer;
   EXPECT_EQ(MciPlayer::mciVolume(0), 1000);

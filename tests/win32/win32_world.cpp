@@ -19,15 +19,14 @@ void forgetEverything() {
 
 Win32World::Win32World()
     : font(CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma")),
-      view(gate, Scale{}, font.get()) {
-  app = std::make_unique<App>(services, &view);
-  win32::connectToSystem(*app, system, gate);
+      views(Scale{}, font.get()) {
+  app = &program.open(services);
+  win32::connectToSystem(program, system);
 }
 
 Win32World::~Win32World() {
-  view.detachAll();  // the windows go before the models they would call
-  app.reset();
-  view.collectGarbage();
+  program.close();  // the windows go before the services they use
+  app = nullptr;
   pump(0);
 }
 
@@ -39,19 +38,22 @@ void Win32World::pump(int ms) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
-    if (app) app->collectGarbage();
-    view.collectGarbage();
+    program.collectGarbage();
     if (GetTickCount64() < until) Sleep(5);
   } while (GetTickCount64() < until);
 }
 
+win32::WindowView* Win32World::viewOf(const Window& window) const {
+  return static_cast<win32::WindowView*>(program.viewOf(window));
+}
+
 HWND Win32World::windowOf(const Window& window) const {
-  const auto* v = view.viewOf(window);
+  const auto* v = viewOf(window);
   return v ? v->handle() : nullptr;
 }
 
 HWND Win32World::controlOf(const Control& control) const {
-  const auto* v = view.viewOf(control.window());
+  const auto* v = viewOf(control.window());
   return v ? v->handleOf(control) : nullptr;
 }
 

@@ -9,9 +9,10 @@
 #include <vector>
 
 #include "app/App.h"
+#include "app/Program.h"
 #include "fakes/fakes.h"
 #include "platform/win32/Win32Services.h"
-#include "platform/win32/Win32View.h"
+#include "platform/win32/Win32ViewFactory.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win.h"
 
@@ -24,7 +25,9 @@ class RecordingShell : public Shell {
     runs.push_back({path, folder, ""});
     return true;
   }
-  void openWebAddress(const std::string& address) override { addresses.push_back(address); }
+  void openWebAddress(const std::string& address, std::function<void()>) override {
+    addresses.push_back(address);
+  }
   std::vector<CommandRun> runs;
   std::vector<std::string> addresses;
 };
@@ -38,24 +41,26 @@ struct Win32World {
 
   // Lets the windows handle what is waiting for them, for `ms` milliseconds.
   void pump(int ms = 50);
+  win32::WindowView* viewOf(const Window& window) const;
   HWND windowOf(const Window& window) const;
   HWND controlOf(const Control& control) const;
   static std::wstring textOf(HWND hwnd);
   // Runs `action`, which may end the program; true when it did.
   bool ends(const std::function<void()>& action);
 
-  EventGate gate;
+  win32::FontHandle font;
+  win32::Win32ViewFactory views;
+  Program program{views};
+  EventGate& gate = program.gate();
   win32::Win32Services system{gate};
   FakeMessageBox messageBox;
   FakeDialogs dialogs;
   RecordingShell shell;
   FakeProcess process;
-  win32::FontHandle font;
-  win32::Win32View view;
   Services services{system.clock, system.store, system.autostart, system.tray, messageBox,
                     dialogs,      system.paths, system.files,     shell,       system.media,
                     system.tone,  process};
-  std::unique_ptr<App> app;
+  App* app = nullptr;
 };
 
 }  // namespace kvirlo::testing

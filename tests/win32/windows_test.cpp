@@ -7,7 +7,11 @@
 #include <commctrl.h>
 
 #include "app/Form1.h"
+#include "alert/Form2.h"
 #include "indicator/Form3.h"
+#include "indicator/Form4.h"
+#include "sound/Player.h"
+#include "tray/formAbout.h"
 #include "platform/win32/Win32Tray.h"
 #include "platform/win32/WindowView.h"
 #include "platform/win32/text.h"
@@ -176,6 +180,54 @@ TEST_F(Windows, AWindowHiddenUnderTheRestingPointerLeavesNoMouseTrackingBehind) 
 TEST_F(Windows, ClosingTheMainWindowEndsTheProgram) {
   EXPECT_TRUE(world.ends([&] { SendMessageW(world.windowOf(form1()), WM_CLOSE, 0, 0); }));
   EXPECT_EQ(world.system.store.get("running"), "OFF");
+}
+
+TEST_F(Windows, AReleaseOverAFramesBareSurfaceGoesToTheInnermostFrame) {
+  SendMessageW(world.controlOf(form1().Command3), BM_CLICK, 0, 0);  // the tuner group shows
+  std::vector<std::string> heard;
+  form1().Frame1.onMouseUp = [&](int) { heard.push_back("Frame1"); };
+  form1().Frame2.onMouseUp = [&](int) { heard.push_back("Frame2"); };
+  auto releaseAt = [&](double x, double y) {
+    SendMessageW(world.windowOf(form1()), WM_LBUTTONUP, 0, MAKELPARAM(Scale{}.px(x), Scale{}.px(y)));
+  };
+  releaseAt(6960, 3300);  // inside the channel frame, which lies inside the tuner frame
+  releaseAt(4560, 3000);  // the tuner frame only
+  EXPECT_EQ(heard, (std::vector<std::string>{"Frame2", "Frame1"}));
+}
+
+// Win32 puts later controls under earlier ones; each label's text must still
+// be its own, where the user points at it.
+TEST_F(Windows, TheCentreOfEveryLabelsTextIsThatLabelsOwn) {
+  auto probe = [&](Window& w) {
+    w.show();
+    HWND window = world.windowOf(w);
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    world.pump(20);
+    for (Control* c : w.controls()) {
+      // A disabled label lets the mouse through, as every disabled control does.
+      if (c->kind() != ControlKind::Label || c->text().empty() || !c->visible() || !c->enabled()) continue;
+      HWND label = world.controlOf(*c);
+      RECT area;
+      GetClientRect(label, &area);
+      HDC dc = GetDC(label);
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+      DrawTextW(dc, wide(c->text()).c_str(), -1, &area,
+                DT_CALCRECT | DT_NOPREFIX | (c->wrapsText() ? DT_WORDBREAK : DT_SINGLELINE));
+      ReleaseDC(label, dc);
+      POINT centre{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+      ClientToScreen(label, &centre);
+      EXPECT_EQ(WindowFromPoint(centre), label) << windowName(w.id()) << "." << c->name();
+    }
+    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  };
+  SendMessageW(world.controlOf(form1().Command3), BM_CLICK, 0, 0);
+  form1().Text1.setText("x");
+  probe(form1());
+  probe(world.app->about());
+  probe(world.app->player());
+  probe(world.app->form3());
+  probe(world.app->form4());
+  probe(world.app->form2());  // it unloads the indicator
 }
 
 }  // namespace

@@ -22,6 +22,8 @@ class HelperPlayer : public MediaPlayer {
   void setVolume(int hundredthsOfDecibel) override {
     helper_.send("volume " + QByteArray::number(hundredthsOfDecibel));
   }
+  // The helper keeps the file repeating from the first play on, so a replay
+  // request that comes late or not at all leaves no gap.
   void play() override { helper_.send("play"); }
   void stop() override { helper_.send("stop"); }
   void setEnabled(bool) override {}

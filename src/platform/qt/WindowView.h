@@ -3,50 +3,59 @@
 #include <QObject>
 #include <QPointer>
 #include <map>
+#include <memory>
 
 #include "platform/event_gate.h"
+#include "platform/qt/bindings/Binding.h"
+#include "platform/view.h"
 #include "platform/view_layout.h"
 #include "platform/window.h"
 
-class QWidget;
+#include <QWidget>
 
 namespace kvirlo::qt {
 
 class WindowWidget;
 
-// The humble view of one window: it builds the real widgets from the model,
-// copies every change of the model into them, and turns the user's input
-// into the same model calls that code makes. It holds no program logic.
-class WindowView : public QObject {
+// The humble view of one window: its top-level widget, and one binding per
+// control that does the control's part. It copies every change of the model
+// into them and turns the user's input into the same model calls that code
+// makes. It holds no program logic.
+class WindowView : public QObject, public View, private BindingHost {
  public:
   WindowView(Window& model, EventGate& gate, Scale scale);
   ~WindowView() override;
 
-  void windowChanged(Property property);
-  void controlChanged(Control& control, Property property);
-  void request(const WindowRequest& request);
+  void windowChanged(Property property) override;
+  void controlChanged(Control& control, Property property) override;
+  void request(const WindowRequest& request) override;
   // The model is gone: the widgets go too, once the current event is over.
-  void detach();
+  void detach() override;
 
   QWidget* widget() const;
   QWidget* widgetOf(const Control& control) const;
 
  private:
-  QWidget* build(Control& control);
-  void wire(Control& control, QWidget* widget);
-  void apply(Control& control, QWidget* widget, Property property);
+  QWidget* surface() const override;
+  Scale scale() const override { return scale_; }
+  void deliver(const std::function<void()>& event) override;
+
+  void buildWindow();
+  void listenToWindow();
+  void onActivation(bool active);
+  void onMouseUp(int button, QPoint at);
   void applyGeometry();
   void applyVisibility();
+  void applyBackColor();
   void keepOnScreen();
   void setStackingHint(Qt::WindowType hint);
   void showMenu(MenuItem& menu);
-  void deliver(const std::function<void()>& event);
 
   Window* model_;
   EventGate& gate_;
   Scale scale_;
   QPointer<WindowWidget> widget_;
-  std::map<Control*, QPointer<QWidget>> controls_;
+  std::map<const Control*, std::unique_ptr<Binding>> bindings_;
   bool placed_ = false;
   bool applyingGeometry_ = false;
   bool reportedActive_ = false;

@@ -1,38 +1,23 @@
 // The Linux program: Qt windows and services around the program's core.
 
-#include <signal.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QScreen>
-#include <QSessionManager>
-#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "app/App.h"
-#include "app/Form1.h"
-#include "platform/event_gate.h"
+#include "app/Program.h"
 #include "platform/qt/LinuxServices.h"
-#include "platform/qt/QtView.h"
 #include "platform/qt/SingleInstance.h"
+#include "platform/qt/QtViewFactory.h"
+#include "platform/qt/connect_system.h"
 #include "platform/qt/pictures.h"
-#include "tray/frmSlug.h"
 
 namespace {
-
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int) {
-  const char byte = 1;
-  [[maybe_unused]] auto n = ::write(signalPipe[1], &byte, 1);
-}
 
 // Positions, staying on top and dragging by a label need X11; under a
 // Wayland session that also offers an X server, run there unless the user
@@ -80,39 +65,18 @@ int main(int argc, char** argv) {
   kvirlo::qt::SingleInstance instance(runtime.isEmpty() ? QDir::tempPath() : runtime);
   if (!instance.first()) return 0;
 
-  kvirlo::EventGate gate;
-  kvirlo::qt::LinuxServices system(gate);
   kvirlo::Scale scale;
   if (QScreen* screen = QGuiApplication::primaryScreen())
     scale.factor = std::max(1.0, screen->logicalDotsPerInch() / 96.0);
-  kvirlo::qt::QtView view(gate, scale);
-  kvirlo::App app(system.services(), &view);
-  gate.afterEvent = [&] {
-    app.collectGarbage();
-    view.collectGarbage();
-  };
-  system.tray.onMouse = [&](int button) { app.slug().Form_MouseMove(button); };
-  instance.onAnotherStart = [&] { gate.run([&] { app.form1().show(); }); };
-
-  // A polite end (SIGTERM at shutdown, SIGHUP, Ctrl+C) or the session's
-  // logout is a close request like any other: the reminder is cleaned up.
-  auto closeRequest = [&] { gate.run([&] { app.form1().requestClose(); }); };
-  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) == 0) {
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &qapp);
-    QObject::connect(notifier, &QSocketNotifier::activated, [&] {
-      char byte;
-      [[maybe_unused]] auto n = ::read(signalPipe[0], &byte, 1);
-      closeRequest();
-    });
-    struct sigaction action {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int sig : {SIGTERM, SIGHUP, SIGINT}) sigaction(sig, &action, nullptr);
-  }
-  QObject::connect(&qapp, &QGuiApplication::commitDataRequest, [&](QSessionManager&) { closeRequest(); });
+  kvirlo::qt::QtViewFactory views(scale);
+  kvirlo::Program program(views);
+  kvirlo::qt::LinuxServices system(program.gate());
+  program.open(system.services());
+  kvirlo::qt::connectToSystem(program, system, instance);
 
   placeDefaultChime(system.paths.windowsDirectory());
-  gate.run([&] { app.run(); });
-  return qapp.exec();
+  program.run();
+  const int code = qapp.exec();
+  program.close();  // the windows go while the services they use are still there
+  return code;
 }

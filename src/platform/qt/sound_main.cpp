@@ -2,23 +2,24 @@
 // the program itself carries no sound libraries while it waits and is back
 // to its waiting size the moment a sound ends. Commands arrive one a line on
 // standard input:
-//   open PATH | volume HUNDREDTHS_OF_DB | play | stop | tone HZ MS
+//   open PATH         the file sounds once from the start
+//   play              it sounds from the start when silent, and repeats
+//                     without a gap until stop or the next open
+//   stop | volume HUNDREDTHS_OF_DB | tone HZ MS
 // and it answers "bad" on standard output when the file is no sound. It ends
 // when its input closes, and a tone-only helper after a few idle seconds.
-#include <QAudioOutput>
 #include <QAudioSink>
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QMediaDevices>
-#include <QMediaPlayer>
 #include <QSocketNotifier>
 #include <QTimer>
-#include <QUrl>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
 #include <unistd.h>
+
+#include "platform/qt/SoundLoop.h"
 
 namespace {
 
@@ -52,46 +53,31 @@ class Sounds : public QObject {
     if (verb == "open") open(rest);
     if (verb == "volume") volume(rest.toInt());
     if (verb == "play") play();
-    if (verb == "stop" && player_) player_->stop();
+    if (verb == "stop" && file_) file_->stop();
     if (verb == "tone") tone(rest.section(' ', 0, 0).toInt(), rest.section(' ', 1, 1).toInt());
   }
 
  private:
-  void ensurePlayer() {
-    if (player_) return;
-    output_ = new QAudioOutput(this);
-    player_ = new QMediaPlayer(this);
-    player_->setAudioOutput(output_);
-    output_->setVolume(gain_);
-    connect(player_, &QMediaPlayer::errorOccurred, [this] { bad(); });
-    connect(player_, &QMediaPlayer::mediaStatusChanged, [this](QMediaPlayer::MediaStatus s) {
-      if (s == QMediaPlayer::InvalidMedia) bad();
-    });
+  kvirlo::qt::SoundLoop& file() {
+    if (!file_) {
+      file_ = new kvirlo::qt::SoundLoop(this);
+      file_->setGain(gain_);
+      file_->onBad = [] {
+        std::fputs("bad\n", stdout);
+        std::fflush(stdout);
+      };
+    }
+    return *file_;
   }
-  void bad() {
-    std::fputs("bad\n", stdout);
-    std::fflush(stdout);
-  }
-  void open(const QString& path) {
-    ensurePlayer();
-    const QFileInfo file(path);
-    if (!file.isFile() || file.size() == 0) bad();
-    player_->setSource(QUrl::fromLocalFile(path));
-    player_->play();
-  }
+  void open(const QString& path) { file().open(path); }
   void volume(int hundredthsOfDecibel) {
     // Hundredths of a decibel below full: gain = 10^(volume / 2000).
     gain_ = static_cast<float>(std::pow(10.0, std::min(hundredthsOfDecibel, 0) / 2000.0));
-    if (output_) output_->setVolume(gain_);
+    if (file_) file_->setGain(gain_);
   }
-  void play() {
-    ensurePlayer();
-    if (player_->playbackState() == QMediaPlayer::PlayingState) return;
-    if (player_->mediaStatus() == QMediaPlayer::EndOfMedia) player_->setPosition(0);
-    player_->play();
-  }
+  void play() { file().repeat(); }
   void tone(int frequency, int durationMs) {
-    if (!player_) idle_.start(durationMs + 3000);
+    if (!file_) idle_.start(durationMs + 3000);
     delete sink_;
     delete buffer_;
     sink_ = nullptr;
@@ -108,8 +94,7 @@ class Sounds : public QObject {
     sink_->start(buffer_);
   }
 
-  QMediaPlayer* player_ = nullptr;
-  QAudioOutput* output_ = nullptr;
+  kvirlo::qt::SoundLoop* file_ = nullptr;
   float gain_ = 1.0f;
   QAudioSink* sink_ = nullptr;
   QBuffer* buffer_ = nullptr;

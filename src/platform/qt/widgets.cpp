@@ -1,30 +1,62 @@
 #include "platform/qt/widgets.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
+
+#include "platform/control.h"
 
 namespace kvirlo::qt {
 
 int buttonCode(Qt::MouseButton button) {
   switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
+    case Qt::LeftButton: return buttons::Left;
+    case Qt::RightButton: return buttons::Right;
+    case Qt::MiddleButton: return buttons::Middle;
     default: return 0;
   }
 }
 
-int buttonsCode(Qt::MouseButtons buttons) {
+int buttonsCode(Qt::MouseButtons held) {
   int code = 0;
-  if (buttons & Qt::LeftButton) code |= 1;
-  if (buttons & Qt::RightButton) code |= 2;
-  if (buttons & Qt::MiddleButton) code |= 4;
+  if (held & Qt::LeftButton) code |= buttons::Left;
+  if (held & Qt::RightButton) code |= buttons::Right;
+  if (held & Qt::MiddleButton) code |= buttons::Middle;
   return code;
 }
 
+// Letters and digits are their ASCII codes.
+int keyCode(const QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Backspace: return keys::Backspace;
+    case Qt::Key_Space: return keys::Space;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return keys::Enter;
+    case Qt::Key_Escape: return keys::Escape;
+    case Qt::Key_Delete: return keys::Delete;
+    default: return event->key() < 256 ? event->key() : 0;
+  }
+}
+
+KeyFilter::KeyFilter(QObject* parent, std::function<bool(int)> onKey)
+    : QObject(parent), onKey_(std::move(onKey)) {}
+
+bool KeyFilter::eventFilter(QObject*, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  return onKey_(keyCode(static_cast<QKeyEvent*>(event)));
+}
+
 WindowWidget::WindowWidget() { setMouseTracking(true); }
+
+void WindowWidget::silence() {
+  onCloseRequest = nullptr;
+  onMouseUp = nullptr;
+  onMouseMove = nullptr;
+  onMoved = nullptr;
+  onActivation = nullptr;
+}
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
   // The program decides: the model unloads the window or ends the program.
@@ -33,7 +65,7 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
 }
 
 void WindowWidget::mouseReleaseEvent(QMouseEvent* event) {
-  if (onMouseUp) onMouseUp(buttonCode(event->button()));
+  if (onMouseUp) onMouseUp(buttonCode(event->button()), event->position().toPoint());
 }
 
 void WindowWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -72,7 +104,7 @@ void EventLabel::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
   const int button = buttonCode(event->button());
   if (onMouseUp) onMouseUp(button);
-  if (button == 1 && rect().contains(event->position().toPoint()) && onClick) onClick();
+  if (button == buttons::Left && rect().contains(event->position().toPoint()) && onClick) onClick();
 }
 
 void EventLabel::mouseMoveEvent(QMouseEvent* event) {

@@ -5,25 +5,43 @@
 #include <QWidget>
 #include <functional>
 
+class QKeyEvent;
 class QToolButton;
 
 namespace kvirlo::qt {
 
-// The program's numbers for the mouse buttons.
+// The program's numbers for the mouse buttons and keys.
 int buttonCode(Qt::MouseButton button);
 int buttonsCode(Qt::MouseButtons buttons);
+int keyCode(const QKeyEvent* event);
+
+// Keys reach `onKey` before the widget acts on them; true refuses the key.
+class KeyFilter : public QObject {
+ public:
+  KeyFilter(QObject* parent, std::function<bool(int key)> onKey);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::function<bool(int)> onKey_;
+};
 
 // A top-level window that reports what happens to it instead of acting.
 class WindowWidget : public QWidget {
  public:
   WindowWidget();
   std::function<void()> onCloseRequest;
-  std::function<void(int button)> onMouseUp;
+  // A button released over the bare window or over a disabled control.
+  std::function<void(int button, QPoint at)> onMouseUp;
   std::function<void(int buttons)> onMouseMove;
   std::function<void()> onMoved;
   std::function<void(bool active)> onActivation;
   std::function<void()> onFirstPaint;
   QPixmap background;
+  // The view is gone while the widget waits for its deletion: it reports
+  // nothing more.
+  void silence();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cwchar>
 
 #include "platform/win32/handles.h"
 #include "platform/win32/text.h"
@@ -42,8 +43,17 @@ void MciPlayer::open(const std::string& path) {
   if (file.empty() || file.find(L'"') != std::wstring::npos) return;
   open_ = send(L"open \"" + file + L"\" type mpegvideo alias " + alias_);
   if (!open_) return;
+  send(L"set " + alias_ + L" time format milliseconds");
+  std::wstring length;
+  length_ = send(L"status " + alias_ + L" length", &length) ? std::wcstol(length.c_str(), nullptr, 10) : 0;
   setVolume(volume_);
-  send(L"play " + alias_ + L" from 0");
+  startOver();
+}
+
+void MciPlayer::startOver() {
+  send(L"seek " + alias_ + L" to start");
+  send(L"play " + alias_);
+  watch_.started(static_cast<std::int64_t>(GetTickCount64()));
 }
 
 void MciPlayer::setVolume(int hundredthsOfDecibel) {
@@ -53,9 +63,29 @@ void MciPlayer::setVolume(int hundredthsOfDecibel) {
 
 void MciPlayer::play() {
   if (!open_) return;
-  std::wstring mode;
-  if (send(L"status " + alias_ + L" mode", &mode) && mode == L"playing") return;
-  send(L"play " + alias_ + L" from 0");
+  std::wstring mode, position;
+  const bool playing = send(L"status " + alias_ + L" mode", &mode) && mode == L"playing";
+  const long at = send(L"status " + alias_ + L" position", &position)
+                      ? std::wcstol(position.c_str(), nullptr, 10)
+                      : -1;
+  if (watch_.due(playing, at, length_, static_cast<std::int64_t>(GetTickCount64()))) startOver();
+}
+
+bool ReplayWatch::due(bool playing, long position, long length, std::int64_t now) {
+  if (position < 0) return !playing;  // no position to go by
+  const bool moving = position > lastPosition_;
+  lastPosition_ = position;
+  if (moving) {  // also past a length that was said too short
+    movedAt_ = now;
+    return false;
+  }
+  const bool atEnd = length > 0 && position >= length;
+  return !playing || atEnd || now - movedAt_ >= kStalledMs;
+}
+
+void ReplayWatch::started(std::int64_t now) {
+  lastPosition_ = -1;
+  movedAt_ = now;
 }
 
 void MciPlayer::stop() {
@@ -78,9 +108,10 @@ DWORD WINAPI beepThread(LPVOID parameter) {
 }  // namespace
 
 void BeepTone::beep(int frequencyHz, int durationMs) {
-  // Beep takes 37 to 32767 Hz.
-  auto* request = new BeepRequest{static_cast<DWORD>(std::clamp(frequencyHz, 37, 32767)),
-                                  static_cast<DWORD>(std::max(durationMs, 0))};
+  // Beep refuses other frequencies, and so does the program: no tone, not a
+  // near one.
+  if (!Tone::audible(frequencyHz, durationMs)) return;
+  auto* request = new BeepRequest{static_cast<DWORD>(frequencyHz), static_cast<DWORD>(durationMs)};
   Handle thread(CreateThread(nullptr, 0, beepThread, request, 0, nullptr));
   if (!thread) delete request;
 }

@@ -38,6 +38,7 @@ std::optional<std::string> Win32Dialogs::openFile(const FileDialogRequest& reque
   if (preset.size() < name.size() && preset.find_first_of(L"*?") == std::wstring::npos)
     preset.copy(name.data(), preset.size());
   const std::wstring title = wide(request.title);
+  const std::wstring folder = wide(request.folder);
 
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
@@ -47,6 +48,7 @@ std::optional<std::string> Win32Dialogs::openFile(const FileDialogRequest& reque
   dialog.lpstrFile = name.data();
   dialog.nMaxFile = static_cast<DWORD>(name.size());
   dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
+  dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
                  OFN_EXPLORER;
   if (!GetOpenFileNameW(&dialog)) return std::nullopt;

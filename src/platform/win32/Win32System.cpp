@@ -91,7 +91,7 @@ bool Win32Shell::runCommandFile(const std::string& path, const std::string& work
   return execute && execute(&info);
 }
 
-void Win32Shell::openWebAddress(const std::string& address) {
+void Win32Shell::openWebAddress(const std::string& address, std::function<void()> failed) {
   std::wstring command = L"explorer " + wide(address);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -102,7 +102,9 @@ void Win32Shell::openWebAddress(const std::string& address) {
                      &startup, &process)) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+    return;
   }
+  failed();
 }
 
 void Win32Process::end() { ExitProcess(0); }

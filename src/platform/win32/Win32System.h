@@ -20,7 +20,7 @@ class Win32Shell : public Shell {
  public:
   ScriptDialect dialect() override { return ScriptDialect::Cmd; }
   bool runCommandFile(const std::string& path, const std::string& workingDirectory) override;
-  void openWebAddress(const std::string& address) override;
+  void openWebAddress(const std::string& address, std::function<void()> failed) override;
 };
 
 class Win32Process : public Process {

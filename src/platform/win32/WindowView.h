@@ -3,35 +3,36 @@
 #include "platform/win32/win.h"
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/event_gate.h"
+#include "platform/view.h"
 #include "platform/view_layout.h"
+#include "platform/win32/bindings/Binding.h"
 #include "platform/win32/handles.h"
 #include "platform/window.h"
 
 namespace kvirlo::win32 {
 
-// The humble view of one window: a Win32 window of the window's own class
-// with a Win32 control for each of the model's controls. It copies every
+// The humble view of one window: a Win32 window of the window's own class,
+// and one binding per control that does the control's part. It copies every
 // change of the model into them and turns the user's input into the same
 // model calls that code makes. It holds no program logic.
-class WindowView {
+class WindowView : public View, private BindingHost {
  public:
   WindowView(Window& model, EventGate& gate, Scale scale, HFONT font);
-  ~WindowView();
+  ~WindowView() override;
   WindowView(const WindowView&) = delete;
   WindowView& operator=(const WindowView&) = delete;
 
-  void windowChanged(Property property);
-  void controlChanged(Control& control, Property property);
-  void request(const WindowRequest& request);
+  void windowChanged(Property property) override;
+  void controlChanged(Control& control, Property property) override;
+  void request(const WindowRequest& request) override;
   // The model is gone: the window goes at once, the view once the message
   // loop is back at its top.
-  void detach();
+  void detach() override;
 
   HWND handle() const { return hwnd_; }
   HWND handleOf(const Control& control) const;
@@ -39,38 +40,35 @@ class WindowView {
   static std::wstring className(WindowId id);
 
  private:
-  struct Item {
-    Control* control = nullptr;
-    HWND hwnd = nullptr;
-    Brush back;
-    FontHandle font;
-    Bitmap image;
-  };
+  HWND surface() const override { return hwnd_; }
+  Scale scale() const override { return scale_; }
+  HFONT face() const override { return scaledFont_.get() ? scaledFont_.get() : font_; }
+  HBRUSH background() const override { return background_.get(); }
+  COLORREF backColour() const override;
+  bool applying() const override { return applying_; }
+  void deliver(const std::function<void()>& event) override;
 
   static LRESULT CALLBACK windowProcedure(HWND, UINT, WPARAM, LPARAM);
-  static LRESULT CALLBACK controlProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   LRESULT onMessage(UINT message, WPARAM w, LPARAM l);
-  LRESULT onControlMessage(Item& item, HWND hwnd, UINT message, WPARAM w, LPARAM l);
-  bool onCommand(HWND control, WORD code);
-  bool onNotify(const NMHDR& header, LRESULT& result);
-  LRESULT onColour(HDC dc, HWND control);
+  bool onControlMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result);
+  void onActivate(WPARAM w);
+  void onMoved();
   void onBackgroundMouse(UINT message, WPARAM w, LPARAM l);
 
-  void build(Item& item);
-  void applyFont(Item& item);
+  void create();
+  void bindControls();
   UINT windowDpi() const;
   void setDpi(UINT dpi);
   void onDpiChanged(UINT dpi, const RECT& suggested);
-  void apply(Item& item, Property property);
+  void apply(Binding& binding, Property property);
   void applyGeometry();
   void applyVisibility();
   void keepOnScreen();
   void showMenu(MenuItem& menu);
   void beginDrag();
   bool followDrag(UINT message);
-  void deliver(const std::function<void()>& event);
-  Item* itemOf(HWND hwnd);
-  Item* itemOf(const Control& control);
+  Binding* bindingOf(HWND hwnd) const;
+  Binding* bindingOf(const Control& control) const;
   int px(double twips) const { return scale_.px(twips); }
 
   Window* model_;
@@ -80,12 +78,11 @@ class WindowView {
   HFONT font_;
   FontHandle scaledFont_;   // the shared face at this window's DPI, when it differs
   HWND hwnd_ = nullptr;
-  std::vector<std::unique_ptr<Item>> items_;
+  std::vector<std::unique_ptr<Binding>> bindings_;
   Brush background_;
   bool applying_ = false;
   bool reportedActive_ = false;
   bool placed_ = false;
-  bool swallowChar_ = false;
   // A drag by the right or middle button, which the system's move loop
   // does not follow: the pointer's and the window's places at its start.
   bool dragging_ = false;

@@ -1,15 +1,17 @@
 #include "platform/win32/connect_system.h"
 
+#include "app/App.h"
 #include "app/Form1.h"
+#include "app/Program.h"
 #include "tray/frmSlug.h"
 
 namespace kvirlo::win32 {
 
-void connectToSystem(App& app, Win32Services& system, EventGate& gate) {
-  system.tray.onMouse = [&app](int button) { app.slug().Form_MouseMove(button); };
-  system.window.listen([&app, &gate](UINT message, WPARAM w, LPARAM, LRESULT& result) {
+void connectToSystem(Program& program, Win32Services& system) {
+  system.tray.onMouse = [&program](int button) { program.app().slug().Form_MouseMove(button); };
+  system.window.listen([&program](UINT message, WPARAM w, LPARAM, LRESULT& result) {
     if (message == SystemWindow::showMainMessage()) {
-      gate.run([&app] { app.form1().show(); });
+      program.deliver([&program] { program.app().form1().show(); });
       result = 0;
       return true;
     }
@@ -20,7 +22,7 @@ void connectToSystem(App& app, Win32Services& system, EventGate& gate) {
       return true;
     }
     if (message == WM_ENDSESSION && w) {
-      gate.run([&app] { app.form1().requestClose(); });
+      program.deliver([&program] { program.app().form1().requestClose(); });
       result = 0;
       return true;
     }

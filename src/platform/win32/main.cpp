@@ -3,12 +3,11 @@
 #include "platform/win32/win.h"
 #include <commctrl.h>
 
-#include "app/App.h"
-#include "platform/event_gate.h"
+#include "app/Program.h"
 #include "platform/win32/SingleInstance.h"
 #include "platform/win32/connect_system.h"
 #include "platform/win32/Win32Services.h"
-#include "platform/win32/Win32View.h"
+#include "platform/win32/Win32ViewFactory.h"
 #include "platform/win32/handles.h"
 
 namespace {
@@ -58,14 +57,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   const int dpi = screenDpi();
   kvirlo::win32::FontHandle font(makeFont(dpi));
-  kvirlo::EventGate gate;
-  kvirlo::win32::Win32Services system(gate);
-  kvirlo::win32::Win32View view(gate, kvirlo::Scale{dpi / 96.0}, font.get());
-  kvirlo::App app(system.services(), &view);
-
-  kvirlo::win32::connectToSystem(app, system, gate);
-
-  gate.run([&] { app.run(); });
+  kvirlo::win32::Win32ViewFactory views(kvirlo::Scale{dpi / 96.0}, font.get());
+  kvirlo::Program program(views);
+  kvirlo::win32::Win32Services system(program.gate());
+  program.open(system.services());
+  kvirlo::win32::connectToSystem(program, system);
+  program.run();
 
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -73,9 +70,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
     // Between messages no window procedure runs: unloaded windows go now.
-    app.collectGarbage();
-    view.collectGarbage();
+    program.collectGarbage();
   }
-  view.detachAll();
+  program.close();  // the windows go while the services they use are still there
   return 0;
 }

@@ -1,0 +1,41 @@
+# The Windows installer (NSIS) and the bare program in a zip, both from the
+# cross-compiled kvirlo.exe.
+set(setup ${KVIRLO_PACKAGE_DIR}/kvirlo-${PROJECT_VERSION}-setup.exe)
+set(zip ${KVIRLO_PACKAGE_DIR}/kvirlo-${PROJECT_VERSION}-win64.zip)
+math(EXPR minor "${PROJECT_VERSION_MINOR}")
+
+find_program(MAKENSIS makensis)
+if(MAKENSIS)
+  add_custom_command(OUTPUT ${setup}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${KVIRLO_PACKAGE_DIR}
+    COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8 -DVERSION=${PROJECT_VERSION}
+            -DFILE_VERSION=${PROJECT_VERSION_MAJOR}.${minor}.0.0 -DEXE=$<TARGET_FILE:kvirlo>
+            -DICON=${PROJECT_SOURCE_DIR}/data/kvirlo.ico -DOUTFILE=${setup}
+            ${CMAKE_CURRENT_SOURCE_DIR}/kvirlo.nsi
+    DEPENDS kvirlo ${CMAKE_CURRENT_SOURCE_DIR}/kvirlo.nsi ${PROJECT_SOURCE_DIR}/data/kvirlo.ico
+    COMMENT "Making kvirlo-${PROJECT_VERSION}-setup.exe")
+  add_custom_target(installer DEPENDS ${setup})
+else()
+  add_custom_target(installer COMMAND ${CMAKE_COMMAND} -E echo "makensis is missing (Debian: nsis)"
+                    COMMAND ${CMAKE_COMMAND} -E false)
+endif()
+
+add_custom_command(OUTPUT ${zip}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${KVIRLO_PACKAGE_DIR}
+  COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip kvirlo.exe
+  DEPENDS kvirlo
+  WORKING_DIRECTORY $<TARGET_FILE_DIR:kvirlo>
+  COMMENT "Making kvirlo-${PROJECT_VERSION}-win64.zip")
+add_custom_target(win64_zip DEPENDS ${zip})
+
+# Both made, then the installer run and undone under Wine as a user would.
+if(KVIRLO_TESTS)
+  add_test(NAME windows_packages_made
+           COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target installer win64_zip)
+  set_tests_properties(windows_packages_made PROPERTIES FIXTURES_SETUP windows_packages RUN_SERIAL TRUE)
+  add_test(NAME windows_installer
+           COMMAND bash ${PROJECT_SOURCE_DIR}/tests/packages/installer_test.sh ${setup} ${zip}
+                   ${PROJECT_VERSION})
+  set_tests_properties(windows_installer PROPERTIES FIXTURES_REQUIRED windows_packages
+                       SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 300)
+endif()

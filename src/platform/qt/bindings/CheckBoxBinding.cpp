@@ -1,0 +1,43 @@
+#include <QCheckBox>
+
+#include "platform/qt/bindings/Binding.h"
+#include "platform/qt/text.h"
+
+namespace kvirlo::qt {
+namespace {
+
+// A check box: ticked, unticked or grey as the model says; a click is the
+// model's click, which decides the tick.
+class CheckBoxBinding : public Binding {
+ public:
+  using Binding::Binding;
+
+ protected:
+  QWidget* create(QWidget* parent) override { return box_ = new QCheckBox(parent); }
+
+  void applyOwn(Property property) override {
+    if (property == Property::Text) box_->setText(q(control_.text()));
+    if (property != Property::Value) return;
+    const int value = control_.value();
+    box_->setTristate(value == check::Grayed);
+    box_->setCheckState(value == check::Checked  ? Qt::Checked
+                        : value == check::Grayed ? Qt::PartiallyChecked
+                                                 : Qt::Unchecked);
+  }
+
+  void forwardInput() override {
+    Control* c = &control_;
+    connect(box_, &QCheckBox::clicked, this, [this, c] { deliver([c] { c->click(); }); });
+  }
+
+ private:
+  QCheckBox* box_ = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<Binding> checkBoxBinding(Control& control, BindingHost& host) {
+  return std::make_unique<CheckBoxBinding>(control, host);
+}
+
+}  // namespace kvirlo::qt

@@ -1,0 +1,42 @@
+#include <QRadioButton>
+
+#include "platform/qt/bindings/Binding.h"
+#include "platform/qt/text.h"
+
+namespace kvirlo::qt {
+namespace {
+
+// An option button: the model keeps a group's choice, so the buttons do
+// not exclude each other on their own.
+class OptionButtonBinding : public Binding {
+ public:
+  using Binding::Binding;
+
+ protected:
+  QWidget* create(QWidget* parent) override {
+    radio_ = new QRadioButton(parent);
+    radio_->setAutoExclusive(false);
+    return radio_;
+  }
+
+  void applyOwn(Property property) override {
+    if (property == Property::Text) radio_->setText(q(control_.text()));
+    if (property == Property::Value) radio_->setChecked(control_.value() != 0);
+  }
+
+  void forwardInput() override {
+    Control* c = &control_;
+    connect(radio_, &QRadioButton::clicked, this, [this, c] { deliver([c] { c->click(); }); });
+  }
+
+ private:
+  QRadioButton* radio_ = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<Binding> optionButtonBinding(Control& control, BindingHost& host) {
+  return std::make_unique<OptionButtonBinding>(control, host);
+}
+
+}  // namespace kvirlo::qt

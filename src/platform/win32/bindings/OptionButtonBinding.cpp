@@ -1,0 +1,31 @@
+#include "platform/win32/bindings/Binding.h"
+#include "platform/win32/text.h"
+
+namespace kvirlo::win32 {
+namespace {
+
+// An option button that never chooses itself: the model keeps a group's
+// choice.
+class OptionButtonBinding : public Binding {
+ public:
+  using Binding::Binding;
+
+  bool onCommand(WORD code) override { return forwardClick(code); }
+
+ protected:
+  Class windowClass() const override { return {L"BUTTON", WS_TABSTOP | BS_RADIOBUTTON}; }
+
+  void applyOwn(Property property) override {
+    if (property == Property::Text) SetWindowTextW(hwnd_, wide(control_.text()).c_str());
+    if (property == Property::Value)
+      SendMessageW(hwnd_, BM_SETCHECK, control_.value() ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Binding> optionButtonBinding(Control& control, BindingHost& host) {
+  return std::make_unique<OptionButtonBinding>(control, host);
+}
+
+}  // namespace kvirlo::win32
