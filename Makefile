@@ -56,8 +56,10 @@ run:
 	@cmake --build --preset linux -j $(JOBS) --target kvirlo kvirlo-sound
 	@scripts/run-linux $(BUILD)/kvirlo
 
-bench: linux
+bench: linux windows
 	@bench/linux.sh $(BUILD)
+	@echo "The Windows program under Wine:"
+	@bench/windows.sh $(WINDOWS)
 
 clean:
 	rm -rf build

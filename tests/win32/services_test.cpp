@@ -139,6 +139,21 @@ TEST_F(Services, ClockJumpsCallTheMinuteWatchAtOnce) {
   EXPECT_EQ(calls, 2) << "a cancelled watch is silent";
 }
 
+TEST_F(Services, MinuteWatchesShareOneTimerAndOneGoingLeavesTheOthers) {
+  std::string calls;
+  auto first = world.system.clock.atEveryMinute([&] { calls += 'a'; });
+  auto second = world.system.clock.atEveryMinute([&] { calls += 'b'; });
+  SendMessageW(world.system.window.handle(), WM_TIMECHANGE, 0, 0);
+  EXPECT_EQ(calls, "ab") << "one wake-up calls every watch, in the order they began";
+  first.reset();
+  SendMessageW(world.system.window.handle(), WM_TIMECHANGE, 0, 0);
+  EXPECT_EQ(calls, "abb");
+  second.reset();
+  auto third = world.system.clock.atEveryMinute([&] { calls += 'c'; });
+  SendMessageW(world.system.window.handle(), WM_TIMECHANGE, 0, 0);
+  EXPECT_EQ(calls, "abbc") << "a watch begun after all others went still hears the minutes";
+}
+
 TEST_F(Services, TheMinuteTimerAimsJustPastTheNextMinutesStart) {
   using win32::Win32Clock;
   EXPECT_EQ(Win32Clock::delayToNextMinute({10, 0, 0, 0}), 60000u + 30);

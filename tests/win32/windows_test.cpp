@@ -155,6 +155,28 @@ TEST_F(Windows, OnAMonitorOfAnotherDpiTheLayoutIsPlacedAgainAtItsScale) {
   EXPECT_EQ(frame.right - frame.left, 800);
 }
 
+TEST_F(Windows, AWindowHiddenUnderTheRestingPointerLeavesNoMouseTrackingBehind) {
+  // As after a click on «Пуск»: the pointer rests on the button, which has
+  // asked to hear when the mouse leaves it, and the window hides.
+  HWND button = world.controlOf(form1().Command1);
+  RECT r;
+  GetWindowRect(button, &r);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  world.pump();
+  TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, button, 1};
+  ASSERT_TRUE(TrackMouseEvent(&track));
+  TRACKMOUSEEVENT query{sizeof query, TME_QUERY, nullptr, 0};
+  TrackMouseEvent(&query);
+  ASSERT_EQ(query.hwndTrack, button);
+
+  form1().hide();
+  world.pump();
+  query = {sizeof query, TME_QUERY, nullptr, 0};
+  TrackMouseEvent(&query);
+  EXPECT_FALSE(query.hwndTrack && (query.dwFlags & (TME_HOVER | TME_LEAVE)))
+      << "nothing is left looking at the pointer while the program waits";
+}
+
 TEST_F(Windows, ClosingTheMainWindowEndsTheProgram) {
   EXPECT_TRUE(world.ends([&] { SendMessageW(world.windowOf(form1()), WM_CLOSE, 0, 0); }));
   EXPECT_EQ(world.system.store.get("running"), "OFF");

@@ -50,6 +50,7 @@ Win32Clock::Win32Clock(SystemWindow& window, EventGate& gate) : window_(window),
 Win32Clock::~Win32Clock() {
   *alive_ = false;
   for (const auto& [id, entry] : entries_) KillTimer(window_.handle(), id);
+  KillTimer(window_.handle(), kMinuteTimer);
 }
 
 TimeOfDay Win32Clock::localTime() {
@@ -65,38 +66,53 @@ UINT Win32Clock::delayToNextMinute(const TimeOfDay& now) {
   return static_cast<UINT>(std::max(left, 1)) + kMinuteSlackMs;
 }
 
-UINT_PTR Win32Clock::add(Kind kind, UINT delay, std::function<void()> callback) {
+UINT_PTR Win32Clock::add(Kind kind, std::function<void()> callback) {
   const UINT_PTR id = nextId_++;
   entries_[id] = {kind, std::make_shared<std::function<void()>>(std::move(callback))};
-  SetTimer(window_.handle(), id, delay, nullptr);
   return id;
 }
 
 std::unique_ptr<ScheduledCall> Win32Clock::once(Milliseconds delay, std::function<void()> callback) {
-  return std::make_unique<TimerCall>(*this, add(Kind::Once, clampDelay(delay), std::move(callback)),
-                                     alive_);
+  const UINT_PTR id = add(Kind::Once, std::move(callback));
+  SetTimer(window_.handle(), id, clampDelay(delay), nullptr);
+  return std::make_unique<TimerCall>(*this, id, alive_);
 }
 
 std::unique_ptr<ScheduledCall> Win32Clock::every(Milliseconds interval, std::function<void()> callback) {
-  return std::make_unique<TimerCall>(
-      *this, add(Kind::Every, clampDelay(interval), std::move(callback)), alive_);
+  const UINT_PTR id = add(Kind::Every, std::move(callback));
+  SetTimer(window_.handle(), id, clampDelay(interval), nullptr);
+  return std::make_unique<TimerCall>(*this, id, alive_);
 }
 
 std::unique_ptr<ScheduledCall> Win32Clock::atEveryMinute(std::function<void()> callback) {
-  return std::make_unique<TimerCall>(
-      *this, add(Kind::Minute, delayToNextMinute(localTime()), std::move(callback)), alive_);
+  const bool armed = anyMinuteWatch();
+  const UINT_PTR id = add(Kind::Minute, std::move(callback));
+  if (!armed) armMinute();
+  return std::make_unique<TimerCall>(*this, id, alive_);
 }
 
 void Win32Clock::cancel(UINT_PTR id) {
-  KillTimer(window_.handle(), id);
-  entries_.erase(id);
+  const auto it = entries_.find(id);
+  if (it == entries_.end()) return;
+  const bool minute = it->second.kind == Kind::Minute;
+  entries_.erase(it);
+  if (!minute)
+    KillTimer(window_.handle(), id);
+  else if (!anyMinuteWatch())
+    KillTimer(window_.handle(), kMinuteTimer);
 }
 
-void Win32Clock::armMinute(UINT_PTR id) {
-  SetTimer(window_.handle(), id, delayToNextMinute(localTime()), nullptr);
+bool Win32Clock::anyMinuteWatch() const {
+  return std::any_of(entries_.begin(), entries_.end(),
+                     [](const auto& entry) { return entry.second.kind == Kind::Minute; });
+}
+
+void Win32Clock::armMinute() {
+  SetTimer(window_.handle(), kMinuteTimer, delayToNextMinute(localTime()), nullptr);
 }
 
 void Win32Clock::fire(UINT_PTR id) {
+  if (id == kMinuteTimer) return minuteStarted();
   auto it = entries_.find(id);
   if (it == entries_.end()) {
     KillTimer(window_.handle(), id);
@@ -104,30 +120,34 @@ void Win32Clock::fire(UINT_PTR id) {
   }
   // Keep the callback alive even if the call cancels itself.
   const std::shared_ptr<std::function<void()>> callback = it->second.callback;
-  switch (it->second.kind) {
-    case Kind::Once:
-      cancel(id);
-      break;
-    case Kind::Every:
-      break;
-    case Kind::Minute: {
-      const TimeOfDay now = localTime();
-      armMinute(id);
-      if (now.second == 59 && now.millisecond >= 500) return;  // early: not this minute yet
-      break;
-    }
-  }
+  if (it->second.kind == Kind::Once) cancel(id);
   gate_.run([&] { (*callback)(); });
 }
 
+void Win32Clock::minuteStarted() {
+  if (!anyMinuteWatch()) {
+    KillTimer(window_.handle(), kMinuteTimer);
+    return;
+  }
+  const TimeOfDay now = localTime();
+  armMinute();
+  if (now.second == 59 && now.millisecond >= 500) return;  // early: not this minute yet
+  callMinuteWatches();
+}
+
 void Win32Clock::clockJumped() {
+  if (!anyMinuteWatch()) return;
+  armMinute();
+  callMinuteWatches();
+}
+
+void Win32Clock::callMinuteWatches() {
   std::vector<UINT_PTR> minutes;
   for (const auto& [id, entry] : entries_)
     if (entry.kind == Kind::Minute) minutes.push_back(id);
   for (UINT_PTR id : minutes) {
     auto it = entries_.find(id);
     if (it == entries_.end()) continue;  // an earlier call cancelled it
-    armMinute(id);
     const auto callback = it->second.callback;
     gate_.run([&] { (*callback)(); });
   }

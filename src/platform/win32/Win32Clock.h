@@ -13,8 +13,10 @@
 namespace kvirlo::win32 {
 
 // Time from the local clock and calls made by window timers on the hidden
-// window. The minute calls need one timer to the next minute's start, set
-// again at once when Windows says the clock was set or the machine resumed.
+// window. Every minute call shares one timer to the next minute's start, so
+// a waiting program wakes once a minute however many watch the minutes; it
+// is set again at once when Windows says the clock was set or the machine
+// resumed.
 class Win32Clock : public Clock {
  public:
   Win32Clock(SystemWindow& window, EventGate& gate);
@@ -37,14 +39,19 @@ class Win32Clock : public Clock {
     Kind kind;
     std::shared_ptr<std::function<void()>> callback;
   };
-  UINT_PTR add(Kind kind, UINT delay, std::function<void()> callback);
+  static constexpr UINT_PTR kMinuteTimer = 1;
+
+  UINT_PTR add(Kind kind, std::function<void()> callback);
   void fire(UINT_PTR id);
+  void minuteStarted();
   void clockJumped();
-  void armMinute(UINT_PTR id);
+  void callMinuteWatches();
+  void armMinute();
+  bool anyMinuteWatch() const;
 
   SystemWindow& window_;
   EventGate& gate_;
-  UINT_PTR nextId_ = 1;
+  UINT_PTR nextId_ = kMinuteTimer + 1;
   std::map<UINT_PTR, Entry> entries_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "platform/win32/handles.h"
 #include "platform/win32/text.h"
 
 namespace kvirlo::win32 {
@@ -62,11 +63,15 @@ std::string Win32Paths::executableExtension() {
 }
 
 std::string Win32Paths::settingsFallbackDirectory() {
-  PWSTR roaming = nullptr;
-  if (FAILED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_CREATE, nullptr, &roaming)))
+  // The older call of the two the shell offers: the newer one hands back COM
+  // memory, and COM then stays loaded for good.
+  const Library shell(L"shell32.dll");
+  const auto folderPath = shell.function<decltype(SHGetFolderPathW)>("SHGetFolderPathW");
+  wchar_t roaming[MAX_PATH] = {};
+  if (!folderPath ||
+      FAILED(folderPath(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, roaming)))
     return {};
   std::wstring folder = std::wstring(roaming) + L"\\Kvirlo";
-  CoTaskMemFree(roaming);
   CreateDirectoryW(folder.c_str(), nullptr);  // already there is fine
   return utf8(folder);
 }
@@ -81,7 +86,9 @@ bool Win32Shell::runCommandFile(const std::string& path, const std::string& work
   info.lpFile = file.c_str();
   info.lpDirectory = folder.c_str();
   info.nShow = SW_SHOWMINIMIZED;  // minimised, with the focus
-  return ShellExecuteExW(&info);
+  const Library shell(L"shell32.dll");
+  const auto execute = shell.function<decltype(ShellExecuteExW)>("ShellExecuteExW");
+  return execute && execute(&info);
 }
 
 void Win32Shell::openWebAddress(const std::string& address, std::function<void()> failed) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/control.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/text.h"
 
@@ -46,7 +47,9 @@ bool Win32Tray::notify(DWORD message, const TrayIconRecord& icon) {
   const std::wstring tip = wide(icon.tip);
   const std::size_t n = std::min<std::size_t>(tip.size(), std::size(data.szTip) - 1);
   std::copy_n(tip.begin(), n, data.szTip);
-  return Shell_NotifyIconW(message, &data);
+  const Library shell(L"shell32.dll");
+  const auto notifyIcon = shell.function<decltype(Shell_NotifyIconW)>("Shell_NotifyIconW");
+  return notifyIcon && notifyIcon(message, &data);
 }
 
 void Win32Tray::add(const TrayIconRecord& icon) {

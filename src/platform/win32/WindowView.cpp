@@ -10,8 +10,10 @@
 #include "platform/menu_item.h"
 #include "platform/win32/colours.h"
 #include "platform/win32/mouse.h"
+#include "platform/win32/mouse_tracking.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/text.h"
+#include "platform/win32/trace.h"
 
 namespace kvirlo::win32 {
 namespace {
@@ -110,6 +112,7 @@ WindowView::WindowView(Window& model, EventGate& gate, Scale scale, HFONT font)
   Applying applying(applying_);
   create();
   if (!hwnd_) return;
+  trace("created", windowName(model.id()));
   windowChanged(Property::BackColor);
   bindControls();
   applyGeometry();
@@ -275,6 +278,7 @@ void WindowView::applyVisibility() {
   if (!hwnd_ || !model_) return;
   Applying applying(applying_);
   if (!model_->visible()) {
+    endMouseTrackingIn(hwnd_);
     ShowWindow(hwnd_, SW_HIDE);
     return;
   }
@@ -287,6 +291,7 @@ void WindowView::applyVisibility() {
   }
   ShowWindow(hwnd_, SW_SHOW);
   UpdateWindow(hwnd_);
+  trace("painted", windowName(model_->id()));
 }
 
 void WindowView::request(const WindowRequest& r) {

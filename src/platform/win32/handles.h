@@ -82,4 +82,28 @@ class IconHandle {
   HICON icon_ = nullptr;
 };
 
+// A system library loaded for as long as one call needs it. The shell and
+// COM bring a dozen libraries with them; a program that waits keeps none of
+// them mapped between the rare calls that need them.
+class Library {
+ public:
+  explicit Library(const wchar_t* name) : module_(LoadLibraryW(name)) {}
+  ~Library() {
+    if (module_) FreeLibrary(module_);
+  }
+  Library(const Library&) = delete;
+  Library& operator=(const Library&) = delete;
+
+  // The function `name` of the type F, or null when the library or the
+  // function is missing.
+  template <typename F>
+  F* function(const char* name) const {
+    if (!module_) return nullptr;
+    return reinterpret_cast<F*>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
+  }
+
+ private:
+  HMODULE module_;
+};
+
 }  // namespace kvirlo::win32

@@ -7,6 +7,7 @@
 
 #include "platform/win32/colours.h"
 #include "platform/win32/mouse.h"
+#include "platform/win32/mouse_tracking.h"
 #include "platform/win32/text.h"
 
 namespace kvirlo::win32 {
@@ -72,6 +73,8 @@ void Binding::apply(Property property) {
       EnableWindow(hwnd_, control_.enabled());
       break;
     case Property::Visible:
+      // A control hidden under a resting pointer would keep its mouse tracking.
+      if (!control_.visible()) endMouseTrackingIn(hwnd_);
       ShowWindow(hwnd_, control_.visible() ? SW_SHOWNA : SW_HIDE);
       break;
     case Property::BackColor:
