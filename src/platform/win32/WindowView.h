@@ -35,6 +35,9 @@ class WindowView : public View, private BindingHost {
   void detach() override;
 
   HWND handle() const { return hwnd_; }
+  // Tab, Shift+Tab and Esc go to the window before any control sees them:
+  // the message loop asks this first, and true means the key is used.
+  static bool navigationKey(const MSG& msg);
   HWND handleOf(const Control& control) const;
   // The Win32 class of a window: "Kvirlo." followed by the window's name.
   static std::wstring className(WindowId id);
@@ -52,6 +55,8 @@ class WindowView : public View, private BindingHost {
   LRESULT onMessage(UINT message, WPARAM w, LPARAM l);
   bool onControlMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result);
   void onActivate(WPARAM w);
+  void onNavigationKey(WPARAM key, bool shift);
+  void focus(Binding& binding, bool selectText);
   void onMoved();
   void onBackgroundMouse(UINT message, WPARAM w, LPARAM l);
 

@@ -32,8 +32,11 @@ class CommandButtonBinding : public Binding {
     return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | (control_.picture.empty() ? 0u : DWORD{BS_BITMAP})};
   }
 
+  bool namedByText() const override { return true; }
+
   void created() override {
     if (control_.picture.empty()) return;
+    SetWindowTextW(hwnd_, wide(control_.accessibleName).c_str());  // BS_BITMAP draws only the picture
     const Rect& r = control_.geometry();
     image_.reset(buttonImage(control_.picture, px(r.width) - 8, px(r.height) - 8));
     SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image_.get()));
