@@ -70,5 +70,32 @@ if [ -n "$alert" ]; then
   check "Esc closes the alert" soon bash -c "! xdotool search --onlyvisible --name '^Квирло\$' | grep -q ."
   check "and brings the main window back, as «Продолжить»" window_shows "Квирло 3.0" 5
 fi
+
+# The sound settings and About, opened from the window's menu (the right
+# button on its bare edge), read and closed by Esc.
+menu_opens() {  # menu_opens TITLE KEYS...
+  local title=$1; shift
+  main=$(wait_window "Квирло 3.0" 5) || return 1
+  xdotool mousemove --window "$main" $((7260 / 15)) $((600 / 15)) click 3
+  sleep 0.5
+  xdotool key "$@"
+  window_shows "$title" 5
+}
+if menu_opens "Настройки звука" Down Down Right Down Down Return; then
+  player=$(tree "Настройки звука")
+  check "every control of the sound settings has a name" test -z "$(unnamed "$player")"
+  unnamed "$player"
+  check "the sound settings name the file button" has "$(printf '%s\n' "$player" | cut -f2-)" $'push button\tВыбрать звуковой файл'
+  xdotool key Escape
+  check "Esc closes the sound settings" soon bash -c "! xdotool search --onlyvisible --name '^Настройки звука\$' | grep -q ."
+else
+  check "the menu opens the sound settings" false
+fi
+if menu_opens "О программе... Квирло 3.0" Down Return; then
+  xdotool key Escape
+  check "Esc closes About" soon bash -c "! xdotool search --onlyvisible --name '^О программе... Квирло 3.0\$' | grep -q ."
+else
+  check "the menu opens About" false
+fi
 [ $failures -eq 0 ] && echo "keyboard: all checks passed"
 exit $((failures > 0))
