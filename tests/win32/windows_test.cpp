@@ -254,6 +254,7 @@ TEST_F(Windows, TheKeyboardAloneSetsAReminderAndEscClosesTheAlert) {
   form1().show();
   form1().Text3.setText("07");
   world.pump();
+  EXPECT_EQ(GetFocus(), world.controlOf(form1().Text1)) << "an activated window's first control has the focus";
   SetFocus(world.controlOf(form1().Text1));
   type(world, L"Чай");
   press(world, VK_TAB);

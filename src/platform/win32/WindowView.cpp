@@ -376,6 +376,10 @@ LRESULT WindowView::onMessage(UINT message, WPARAM w, LPARAM l) {
       deliver([this] { model_->requestClose(); });
       return 0;
     case WM_ACTIVATE:
+      if (keepFocus(w)) {
+        onActivate(w);
+        return 0;
+      }
       onActivate(w);
       break;
     case WM_MOVE:
@@ -476,6 +480,26 @@ void WindowView::focus(Binding& binding, bool selectText) {
   SetFocus(binding.handle());
   if (selectText && binding.control().kind() == ControlKind::TextBox && !binding.control().multiLine)
     SendMessageW(binding.handle(), EM_SETSEL, 0, -1);
+}
+
+// The system would give an activated window the focus itself, where no key
+// does anything: it goes back to the control that had it, or to the first.
+bool WindowView::keepFocus(WPARAM w) {
+  if (LOWORD(w) == WA_INACTIVE) {
+    HWND focus = GetFocus();
+    lastFocus_ = focus && IsChild(hwnd_, focus) ? focus : nullptr;
+    return false;
+  }
+  if (HIWORD(w)) return false;  // minimised
+  HWND target = lastFocus_ && IsWindowEnabled(lastFocus_) && IsWindowVisible(lastFocus_) ? lastFocus_ : nullptr;
+  if (!target) {
+    Control* first = nextInTabOrder(*model_, nullptr, true);
+    Binding* b = first ? bindingOf(*first) : nullptr;
+    target = b ? b->handle() : nullptr;
+  }
+  if (!target) return false;
+  SetFocus(target);
+  return true;
 }
 
 void WindowView::onActivate(WPARAM w) {

@@ -56,6 +56,7 @@ class WindowView : public View, private BindingHost {
   bool onControlMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result);
   void onActivate(WPARAM w);
   void onNavigationKey(WPARAM key, bool shift);
+  bool keepFocus(WPARAM w);
   void focus(Binding& binding, bool selectText);
   void onMoved();
   void onBackgroundMouse(UINT message, WPARAM w, LPARAM l);
@@ -88,6 +89,7 @@ class WindowView : public View, private BindingHost {
   bool applying_ = false;
   bool reportedActive_ = false;
   bool placed_ = false;
+  HWND lastFocus_ = nullptr;  // the control that had the focus when the window was left
   // A drag by the right or middle button, which the system's move loop
   // does not follow: the pointer's and the window's places at its start.
   bool dragging_ = false;
