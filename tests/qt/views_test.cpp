@@ -277,6 +277,8 @@ TEST_F(Views, KeysAloneSetTheTimeAndEscLeavesTheAlert) {
   ASSERT_EQ(focused, widget<QLineEdit>(main().Text3)) << "the hour's two characters move on";
   QTest::keyClicks(focused, "34");
   EXPECT_EQ(main().Text3.text(), "34") << "the minute's «07» was selected and replaced";
+  QTest::keyClick(widget<QPushButton>(main().Command3), Qt::Key_Return);
+  EXPECT_EQ(main().height(), Form1::ExtendedHeight) << "Enter presses the focused button";
 
   main().Text1.setText("x");
   world.app->form2().show();

@@ -230,10 +230,12 @@ void type(Win32World& world, const std::wstring& text) {
 }
 
 TEST_F(Windows, TabGoesThroughTheControlsInReadingOrderAndLeavesTheReminderText) {
-  form1().Command3.click();  // the tuner group in sight
-  form1().Check3.click();
   form1().show();
   world.pump();
+  SetFocus(world.controlOf(form1().Command3));
+  press(world, VK_RETURN);
+  ASSERT_EQ(form1().height(), Form1::ExtendedHeight) << "Enter presses the focused button";
+  form1().Check3.click();  // the tuner group in sight and in use
   SetFocus(world.controlOf(form1().Text1));
   std::vector<std::string> reached{"Text1"};
   for (std::size_t i = 1; i < tabOrder(form1()).size() + 1; ++i) {

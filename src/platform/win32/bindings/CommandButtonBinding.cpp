@@ -52,6 +52,16 @@ class CommandButtonBinding : public Binding {
     SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image_.get()));
   }
 
+  // Enter presses the button that has the focus, as Space does; no button
+  // of the program is a window's default.
+  bool onOwnMessage(UINT message, WPARAM w, LPARAM, LRESULT& result) override {
+    if (message != WM_KEYDOWN || w != VK_RETURN) return false;
+    result = 0;
+    Control* c = &control_;
+    deliver([c] { c->click(); });
+    return true;
+  }
+
   void applyOwn(Property property) override {
     if (property == Property::Text && !showsImage()) SetWindowTextW(hwnd_, wide(control_.text()).c_str());
   }
