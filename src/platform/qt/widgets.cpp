@@ -151,6 +151,8 @@ SpinArrows::SpinArrows(QWidget* parent)
   up_->setFocusPolicy(Qt::NoFocus);
   down_->setFocusPolicy(Qt::NoFocus);
   setFocusPolicy(Qt::StrongFocus);
+  setFocusProxy(up_);  // the up arrow draws the focus
+  up_->installEventFilter(this);
   connect(up_, &QToolButton::clicked, this, [this] {
     if (onStep) onStep(+1);
   });
@@ -159,10 +161,13 @@ SpinArrows::SpinArrows(QWidget* parent)
   });
 }
 
-void SpinArrows::keyPressEvent(QKeyEvent* event) {
-  const int step = event->key() == Qt::Key_Up ? +1 : event->key() == Qt::Key_Down ? -1 : 0;
-  if (!step) return QWidget::keyPressEvent(event);
+bool SpinArrows::eventFilter(QObject*, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<QKeyEvent*>(event)->key();
+  const int step = key == Qt::Key_Up ? +1 : key == Qt::Key_Down ? -1 : 0;
+  if (!step) return false;
   if (onStep) onStep(step);
+  return true;
 }
 
 void SpinArrows::resizeEvent(QResizeEvent*) {

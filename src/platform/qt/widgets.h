@@ -88,7 +88,7 @@ class EventGroupBox : public QGroupBox {
 };
 
 // Up and down arrows without a field of their own. They take the keyboard
-// as one control: the Up and Down keys step.
+// as one control, shown by the up arrow: the Up and Down keys step.
 class SpinArrows : public QWidget {
  public:
   explicit SpinArrows(QWidget* parent);
@@ -96,7 +96,7 @@ class SpinArrows : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QToolButton* up_;
