@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "app/Form1.h"
 #include "fakes/world.h"
+#include "platform/tab_order.h"
 #include "settings/settings_module.h"
 
 namespace kvirlo {
@@ -128,6 +129,30 @@ TEST_F(MainWindow, ASoundMenuEntryOpensTheSoundWindowShown) {
   f().mnuSound.click();
   ASSERT_TRUE(world.app->exists(WindowId::Player));
   EXPECT_TRUE(world.app->existing(WindowId::Player)->visible());
+}
+
+}  // namespace
+}  // namespace kvirlo
+
+namespace kvirlo {
+namespace {
+
+std::string namesInTabOrder(const Window& window) {
+  std::string names;
+  for (const Control* c : tabOrder(window)) names += (names.empty() ? "" : " ") + c->name();
+  return names;
+}
+
+TEST_F(MainWindow, TabGoesInReadingOrderThroughWhatIsEnabledAndInSight) {
+  EXPECT_EQ(namesInTabOrder(f()), "Text1 Text2 Text3 Check1 Command1 Check2 Command3");
+  f().Command3.click();  // the tuner group comes into sight, its options off
+  f().Check3.click();
+  EXPECT_EQ(namesInTabOrder(f()),
+            "Text1 Text2 Text3 Check1 Command1 Check2 Command3 Check3 Text4 UpDown1 Text6 Text5 "
+            "Command4 Option1 Option2 Check5 Check6");
+  EXPECT_EQ(nextInTabOrder(f(), &f().Check6, true), &f().Text1);
+  EXPECT_EQ(nextInTabOrder(f(), &f().Text1, false), &f().Check6);
+  EXPECT_EQ(nextInTabOrder(f(), &f().Label4, true), &f().Text1);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QScreen>
@@ -259,6 +260,46 @@ TEST_F(Views, TheCentreOfEveryLabelsTextIsThatLabelsOwn) {
   // indicator is dragged by it.
   QLabel* count = widget<QLabel>(world.app->form3().Label2);
   EXPECT_EQ(windowWidget(world.app->form3())->childAt(count->geometry().topRight() + QPoint(-1, 1)), count);
+}
+
+}  // namespace
+}  // namespace kvirlo
+
+namespace kvirlo {
+namespace {
+
+TEST_F(Views, KeysAloneSetTheTimeAndEscLeavesTheAlert) {
+  main().Text3.setText("07");
+  QLineEdit* hour = widget<QLineEdit>(main().Text2);
+  hour->setFocus();
+  QTest::keyClicks(hour, "12");
+  QWidget* focused = windowWidget(main())->focusWidget();
+  ASSERT_EQ(focused, widget<QLineEdit>(main().Text3)) << "the hour's two characters move on";
+  QTest::keyClicks(focused, "34");
+  EXPECT_EQ(main().Text3.text(), "34") << "the minute's «07» was selected and replaced";
+  QTest::keyClick(widget<QPushButton>(main().Command3), Qt::Key_Return);
+  EXPECT_EQ(main().height(), Form1::ExtendedHeight) << "Enter presses the focused button";
+
+  main().Text1.setText("x");
+  world.app->form2().show();
+  QTest::keyClick(widget<QPushButton>(world.app->form2().Command2), Qt::Key_Escape);
+  EXPECT_FALSE(world.app->exists(WindowId::Form2)) << "Esc reached the alert through its button";
+  EXPECT_TRUE(windowWidget(main())->isVisible());
+}
+
+TEST_F(Views, AScreenReaderHearsOptionButtonsAndNamesForFields) {
+  QAccessibleInterface* tv = QAccessible::queryAccessibleInterface(widget<QRadioButton>(main().Option1));
+  ASSERT_TRUE(tv);
+  EXPECT_EQ(tv->role(), QAccessible::RadioButton);
+  for (Control* c : main().controls()) {
+    if (c->accessibleName.empty()) continue;
+    EXPECT_EQ(viewOf(main())->widgetOf(*c)->accessibleName().toStdString(), c->accessibleName);
+  }
+  // Still each its own: choosing FM clears TV through the model only.
+  main().Check3.click();
+  QTest::mouseClick(widget<QRadioButton>(main().Option2), Qt::LeftButton);
+  EXPECT_FALSE(widget<QRadioButton>(main().Option1)->isChecked());
+  EXPECT_TRUE(widget<QRadioButton>(main().Option2)->isChecked());
 }
 
 }  // namespace

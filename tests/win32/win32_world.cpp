@@ -35,6 +35,7 @@ void Win32World::pump(int ms) {
   do {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (win32::WindowView::navigationKey(msg)) continue;  // as the program's own loop
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }

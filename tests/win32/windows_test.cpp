@@ -12,6 +12,7 @@
 #include "indicator/Form4.h"
 #include "sound/Player.h"
 #include "tray/formAbout.h"
+#include "platform/tab_order.h"
 #include "platform/win32/Win32Tray.h"
 #include "platform/win32/WindowView.h"
 #include "platform/win32/text.h"
@@ -228,6 +229,92 @@ TEST_F(Windows, TheCentreOfEveryLabelsTextIsThatLabelsOwn) {
   probe(world.app->form3());
   probe(world.app->form4());
   probe(world.app->form2());  // it unloads the indicator
+}
+
+}  // namespace
+}  // namespace kvirlo::testing
+
+namespace kvirlo::testing {
+namespace {
+
+// A key as the keyboard sends it: to the control with the focus, through
+// the message loop.
+void press(Win32World& world, WPARAM key) {
+  PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
+  world.pump(20);
+}
+
+void type(Win32World& world, const std::wstring& text) {
+  for (wchar_t ch : text) {
+    PostMessageW(GetFocus(), WM_CHAR, ch, 0);
+    world.pump(10);
+  }
+}
+
+TEST_F(Windows, TabGoesThroughTheControlsInReadingOrderAndLeavesTheReminderText) {
+  form1().show();
+  world.pump();
+  SetFocus(world.controlOf(form1().Command3));
+  press(world, VK_RETURN);
+  ASSERT_EQ(form1().height(), Form1::ExtendedHeight) << "Enter presses the focused button";
+  form1().Check3.click();  // the tuner group in sight and in use
+  SetFocus(world.controlOf(form1().Text1));
+  std::vector<std::string> reached{"Text1"};
+  for (std::size_t i = 1; i < tabOrder(form1()).size() + 1; ++i) {
+    press(world, VK_TAB);
+    std::string name = "?";
+    for (Control* c : form1().controls())
+      if (world.controlOf(*c) == GetFocus()) name = c->name();
+    reached.push_back(name);
+  }
+  std::vector<std::string> expected;
+  for (Control* c : tabOrder(form1())) expected.push_back(c->name());
+  expected.push_back("Text1");  // round again
+  EXPECT_EQ(reached, expected);
+  EXPECT_EQ(form1().Text1.text(), "") << "no tab character typed into the reminder text";
+}
+
+TEST_F(Windows, TheKeyboardAloneSetsAReminderAndEscClosesTheAlert) {
+  form1().show();
+  form1().Text3.setText("07");
+  world.pump();
+  EXPECT_EQ(GetFocus(), world.controlOf(form1().Text1)) << "an activated window's first control has the focus";
+  SetFocus(world.controlOf(form1().Text1));
+  type(world, L"Чай");
+  press(world, VK_TAB);
+  type(world, L"12");  // the hour's two characters move on to the minute, its «07» selected
+  type(world, L"34");
+  EXPECT_EQ(form1().Text2.text(), "12");
+  EXPECT_EQ(form1().Text3.text(), "34");
+  press(world, VK_RETURN);
+  EXPECT_FALSE(form1().visible()) << "Enter in the minute field starts the reminder";
+  EXPECT_EQ(form1().Text1.text(), "Чай");
+
+  Form2& alert = world.app->form2();
+  alert.show();
+  world.pump();
+  SetFocus(world.controlOf(alert.Command2));
+  press(world, VK_ESCAPE);
+  EXPECT_EQ(world.app->existing(WindowId::Form2), nullptr);
+}
+
+TEST_F(Windows, ScreenReadersFindANameForEveryFieldAndPictureButton) {
+  // A field takes its name from the static text just before it.
+  for (Window* w : std::initializer_list<Window*>{&form1(), &world.app->player(), &world.app->form2()})
+    for (Control* c : w->controls()) {
+      if (c->accessibleName.empty()) continue;
+      HWND control = world.controlOf(*c);
+      if (c->kind() == ControlKind::CommandButton) {
+        EXPECT_EQ(Win32World::textOf(control), wide(c->accessibleName)) << c->name();
+        continue;
+      }
+      HWND before = GetWindow(control, GW_HWNDPREV);
+      wchar_t cls[16]{};
+      GetClassNameW(before, cls, 16);
+      EXPECT_EQ(std::wstring(cls), L"Static") << c->name();
+      EXPECT_EQ(Win32World::textOf(before), wide(c->accessibleName)) << c->name();
+    }
+  EXPECT_EQ(Win32World::textOf(world.controlOf(form1().Command4)), L"Выбрать программу тюнера");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
 #include <QWindow>
@@ -12,6 +13,7 @@
 #include "platform/qt/text.h"
 #include "platform/qt/trace.h"
 #include "platform/qt/widgets.h"
+#include "platform/tab_order.h"
 
 namespace kvirlo::qt {
 namespace {
@@ -90,6 +92,24 @@ void WindowView::listenToWindow() {
     model_->noteMovedTo(scale_.twips(widget_->x()), scale_.twips(widget_->y()));
   };
   w->onActivation = [this](bool active) { onActivation(active); };
+  w->onKey = [this](int key) { deliver([this, key] { model_->keyDown(key); }); };
+  w->onTab = [this](bool forward) { return moveFocus(forward); };
+}
+
+// Tab and Shift+Tab: the next control in reading order that takes the
+// keyboard. Its widget is told it came by Tab, so a field selects its text.
+bool WindowView::moveFocus(bool forward) {
+  if (!model_ || !widget_) return false;
+  const Control* from = nullptr;
+  QWidget* focused = widget_->focusWidget();
+  for (const auto& [control, binding] : bindings_)
+    if (focused && binding->widget() && (binding->widget() == focused || binding->widget()->isAncestorOf(focused)))
+      from = control;
+  Control* to = nextInTabOrder(*model_, from, forward);
+  QWidget* target = to ? widgetOf(*to) : nullptr;
+  if (!target) return false;
+  target->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
 }
 
 void WindowView::onActivation(bool active) {
@@ -232,7 +252,11 @@ void WindowView::request(const WindowRequest& r) {
       if (widget_ && widget_->windowHandle()) widget_->windowHandle()->startSystemMove();
       break;
     case WindowRequest::Kind::Focus:
-      if (QWidget* w = widgetOf(*r.control); w && widget_ && widget_->isVisible()) w->setFocus();
+      if (QWidget* w = widgetOf(*r.control); w && widget_ && widget_->isVisible()) {
+        w->setFocus();
+        // What the user types next replaces the text.
+        if (auto* line = qobject_cast<QLineEdit*>(w); line && r.selectText) line->selectAll();
+      }
       break;
     case WindowRequest::Kind::PopupMenu:
       if (r.menu) showMenu(*r.menu);

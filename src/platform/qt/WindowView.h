@@ -43,6 +43,7 @@ class WindowView : public QObject, public View, private BindingHost {
   void buildWindow();
   void listenToWindow();
   void onActivation(bool active);
+  bool moveFocus(bool forward);
   void onMouseUp(int button, QPoint at);
   void applyGeometry();
   void applyVisibility();

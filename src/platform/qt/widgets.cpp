@@ -56,6 +56,23 @@ void WindowWidget::silence() {
   onMouseMove = nullptr;
   onMoved = nullptr;
   onActivation = nullptr;
+  onKey = nullptr;
+  onTab = nullptr;
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && onKey) {
+    onKey(keys::Escape);
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+// Tab goes in the program's reading order rather than the widgets' order of
+// creation.
+bool WindowWidget::focusNextPrevChild(bool next) {
+  if (onTab) return onTab(next);
+  return QWidget::focusNextPrevChild(next);
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
@@ -129,12 +146,28 @@ SpinArrows::SpinArrows(QWidget* parent)
   down_->setAutoRepeat(true);
   up_->setObjectName("up");
   down_->setObjectName("down");
+  up_->setAccessibleName("Больше");
+  down_->setAccessibleName("Меньше");
+  up_->setFocusPolicy(Qt::NoFocus);
+  down_->setFocusPolicy(Qt::NoFocus);
+  setFocusPolicy(Qt::StrongFocus);
+  setFocusProxy(up_);  // the up arrow draws the focus
+  up_->installEventFilter(this);
   connect(up_, &QToolButton::clicked, this, [this] {
     if (onStep) onStep(+1);
   });
   connect(down_, &QToolButton::clicked, this, [this] {
     if (onStep) onStep(-1);
   });
+}
+
+bool SpinArrows::eventFilter(QObject*, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<QKeyEvent*>(event)->key();
+  const int step = key == Qt::Key_Up ? +1 : key == Qt::Key_Down ? -1 : 0;
+  if (!step) return false;
+  if (onStep) onStep(step);
+  return true;
 }
 
 void SpinArrows::resizeEvent(QResizeEvent*) {

@@ -38,6 +38,9 @@ class WindowWidget : public QWidget {
   std::function<void()> onMoved;
   std::function<void(bool active)> onActivation;
   std::function<void()> onFirstPaint;
+  // A key no control took (Esc); Tab or Shift+Tab, true when the focus moved.
+  std::function<void(int key)> onKey;
+  std::function<bool(bool forward)> onTab;
   QPixmap background;
   // The view is gone while the widget waits for its deletion: it reports
   // nothing more.
@@ -50,6 +53,8 @@ class WindowWidget : public QWidget {
   void moveEvent(QMoveEvent* event) override;
   void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   bool painted_ = false;
@@ -82,7 +87,8 @@ class EventGroupBox : public QGroupBox {
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// Up and down arrows without a field of their own.
+// Up and down arrows without a field of their own. They take the keyboard
+// as one control, shown by the up arrow: the Up and Down keys step.
 class SpinArrows : public QWidget {
  public:
   explicit SpinArrows(QWidget* parent);
@@ -90,6 +96,7 @@ class SpinArrows : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QToolButton* up_;

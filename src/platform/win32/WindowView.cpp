@@ -8,6 +8,7 @@
 #include <set>
 
 #include "platform/menu_item.h"
+#include "platform/tab_order.h"
 #include "platform/win32/colours.h"
 #include "platform/win32/mouse.h"
 #include "platform/win32/mouse_tracking.h"
@@ -19,6 +20,9 @@ namespace kvirlo::win32 {
 namespace {
 
 constexpr UINT kBeginDragMessage = WM_APP + 10;
+// Tab or Esc for the window: wParam the key, lParam nonzero with Shift; a
+// window of ours answers 1.
+constexpr UINT kNavigationKey = WM_APP + 11;
 
 // The one place that knows which binding serves which kind of control.
 std::unique_ptr<Binding> bindingFor(Control& c, BindingHost& host) {
@@ -317,7 +321,7 @@ void WindowView::request(const WindowRequest& r) {
       PostMessageW(hwnd_, kBeginDragMessage, 0, 0);
       break;
     case WindowRequest::Kind::Focus:
-      if (Binding* b = bindingOf(*r.control); b && IsWindowVisible(hwnd_)) SetFocus(b->handle());
+      if (Binding* b = bindingOf(*r.control); b && IsWindowVisible(hwnd_)) focus(*b, r.selectText);
       break;
     case WindowRequest::Kind::PopupMenu:
       if (r.menu) showMenu(*r.menu);
@@ -377,6 +381,10 @@ LRESULT WindowView::onMessage(UINT message, WPARAM w, LPARAM l) {
       deliver([this] { model_->requestClose(); });
       return 0;
     case WM_ACTIVATE:
+      if (keepFocus(w)) {
+        onActivate(w);
+        return 0;
+      }
       onActivate(w);
       break;
     case WM_MOVE:
@@ -402,6 +410,9 @@ LRESULT WindowView::onMessage(UINT message, WPARAM w, LPARAM l) {
     case kBeginDragMessage:
       beginDrag();
       return 0;
+    case kNavigationKey:
+      onNavigationKey(w, l != 0);
+      return 1;
     default:
       break;
   }
@@ -442,6 +453,58 @@ bool WindowView::onControlMessage(UINT message, WPARAM w, LPARAM l, LRESULT& res
     default:
       return false;
   }
+}
+
+bool WindowView::navigationKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || (msg.wParam != VK_TAB && msg.wParam != VK_ESCAPE)) return false;
+  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  return root && SendMessageW(root, kNavigationKey, msg.wParam, shift) == 1;
+}
+
+// Tab and Shift+Tab go in the program's reading order; Esc is the window's,
+// as no control of the program uses it.
+void WindowView::onNavigationKey(WPARAM key, bool shift) {
+  if (key == VK_ESCAPE) {
+    deliver([this] { model_->keyDown(keys::Escape); });
+    return;
+  }
+  Binding* from = bindingOf(GetFocus());
+  Control* to = nextInTabOrder(*model_, from ? &from->control() : nullptr, !shift);
+  Binding* target = to ? bindingOf(*to) : nullptr;
+  if (!target) return;
+  // The keyboard is in use: buttons and boxes show where the focus is.
+  SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  focus(*target, true);
+}
+
+// A field reached by Tab, or by the program moving on, has its text
+// selected, so what the user types next replaces it.
+void WindowView::focus(Binding& binding, bool selectText) {
+  SetFocus(binding.handle());
+  if (selectText && binding.control().kind() == ControlKind::TextBox && !binding.control().multiLine)
+    SendMessageW(binding.handle(), EM_SETSEL, 0, -1);
+}
+
+// The system would give an activated window the focus itself, where no key
+// does anything: it goes back to the control that had it, or to the first.
+bool WindowView::keepFocus(WPARAM w) {
+  if (LOWORD(w) == WA_INACTIVE) {
+    HWND focus = GetFocus();
+    lastFocus_ = focus && IsChild(hwnd_, focus) ? focus : nullptr;
+    return false;
+  }
+  if (HIWORD(w)) return false;  // minimised
+  HWND target = lastFocus_ && IsWindowEnabled(lastFocus_) && IsWindowVisible(lastFocus_) ? lastFocus_ : nullptr;
+  if (!target) {
+    Control* first = nextInTabOrder(*model_, nullptr, true);
+    Binding* b = first ? bindingOf(*first) : nullptr;
+    target = b ? b->handle() : nullptr;
+  }
+  if (!target) return false;
+  SetFocus(target);
+  return true;
 }
 
 void WindowView::onActivate(WPARAM w) {

@@ -35,6 +35,9 @@ class WindowView : public View, private BindingHost {
   void detach() override;
 
   HWND handle() const { return hwnd_; }
+  // Tab, Shift+Tab and Esc go to the window before any control sees them:
+  // the message loop asks this first, and true means the key is used.
+  static bool navigationKey(const MSG& msg);
   HWND handleOf(const Control& control) const;
   // The Win32 class of a window: "Kvirlo." followed by the window's name.
   static std::wstring className(WindowId id);
@@ -52,6 +55,9 @@ class WindowView : public View, private BindingHost {
   LRESULT onMessage(UINT message, WPARAM w, LPARAM l);
   bool onControlMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result);
   void onActivate(WPARAM w);
+  void onNavigationKey(WPARAM key, bool shift);
+  bool keepFocus(WPARAM w);
+  void focus(Binding& binding, bool selectText);
   void onMoved();
   void onBackgroundMouse(UINT message, WPARAM w, LPARAM l);
 
@@ -83,6 +89,7 @@ class WindowView : public View, private BindingHost {
   bool applying_ = false;
   bool reportedActive_ = false;
   bool placed_ = false;
+  HWND lastFocus_ = nullptr;  // the control that had the focus when the window was left
   // A drag by the right or middle button, which the system's move loop
   // does not follow: the pointer's and the window's places at its start.
   bool dragging_ = false;

@@ -34,14 +34,6 @@ int screenDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
-// Tab and the arrow keys move between a window's controls.
-bool dialogKey(MSG& msg) {
-  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-  if (!root || msg.message != WM_KEYDOWN) return false;
-  if (msg.wParam != VK_TAB) return false;
-  return IsDialogMessageW(root, &msg);
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -66,7 +58,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (dialogKey(msg)) continue;
+    if (kvirlo::win32::WindowView::navigationKey(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
     // Between messages no window procedure runs: unloaded windows go now.

@@ -16,6 +16,9 @@ Binding::~Binding() = default;
 void Binding::build() {
   widget_ = create(host_.surface());
   applyFontAndTip();
+  // A field or picture button says nothing of itself: the screen reader
+  // speaks this name; the others speak their own caption.
+  if (!control_.accessibleName.empty()) widget_->setAccessibleName(q(control_.accessibleName));
   for (Property p : {Property::Text, Property::Value, Property::Enabled, Property::Visible,
                      Property::BackColor, Property::ForeColor, Property::Range, Property::Locked,
                      Property::Geometry})

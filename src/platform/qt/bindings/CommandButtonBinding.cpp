@@ -3,6 +3,7 @@
 #include "platform/qt/bindings/Binding.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/text.h"
+#include "platform/qt/widgets.h"
 
 namespace kvirlo::qt {
 namespace {
@@ -27,6 +28,13 @@ class CommandButtonBinding : public Binding {
   void forwardInput() override {
     Control* c = &control_;
     connect(button_, &QPushButton::clicked, this, [this, c] { deliver([c] { c->click(); }); });
+    // Enter presses the button that has the focus, as Space does; no button
+    // of the program is a window's default.
+    button_->installEventFilter(new KeyFilter(button_, [self = guard()](int key) {
+      if (key != keys::Enter || !self) return false;
+      static_cast<QPushButton*>(self->widget())->click();
+      return true;
+    }));
   }
 
  private:

@@ -1,3 +1,4 @@
+#include <QButtonGroup>
 #include <QRadioButton>
 
 #include "platform/qt/bindings/Binding.h"
@@ -7,7 +8,9 @@ namespace kvirlo::qt {
 namespace {
 
 // An option button: the model keeps a group's choice, so the buttons do
-// not exclude each other on their own.
+// not exclude each other on their own. A group of its own that excludes
+// nothing keeps Qt from doing it, while the button stays auto-exclusive and
+// so is announced as an option button rather than a check box.
 class OptionButtonBinding : public Binding {
  public:
   using Binding::Binding;
@@ -15,7 +18,9 @@ class OptionButtonBinding : public Binding {
  protected:
   QWidget* create(QWidget* parent) override {
     radio_ = new QRadioButton(parent);
-    radio_->setAutoExclusive(false);
+    auto* alone = new QButtonGroup(radio_);
+    alone->setExclusive(false);
+    alone->addButton(radio_);
     return radio_;
   }
 

@@ -23,6 +23,7 @@ class TextBoxBinding : public Binding {
       lines_->setVerticalScrollBarPolicy(control_.verticalScrollBar ? Qt::ScrollBarAlwaysOn
                                                                    : Qt::ScrollBarAsNeeded);
       lines_->setReadOnly(control_.readOnly);
+      lines_->setTabChangesFocus(true);  // Enter breaks a line; Tab goes on
       return lines_;
     }
     line_ = new QLineEdit(parent);

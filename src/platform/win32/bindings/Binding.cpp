@@ -18,6 +18,7 @@ Binding::~Binding() = default;
 
 void Binding::build() {
   const Class cls = windowClass();
+  if (!control_.accessibleName.empty() && !namedByText()) addNameLabel();
   hwnd_ = CreateWindowExW(cls.exStyle, cls.name, L"", WS_CHILD | cls.style, 0, 0, 1, 1, host_.surface(),
                           nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) return;
@@ -25,6 +26,14 @@ void Binding::build() {
   created();
   addToolTip();
   SetWindowSubclass(hwnd_, procedure, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+// A screen reader names a field, slider or spinner after the static text
+// just before it among the window's children. The label the user sees may
+// stand after it, or name another control; this one, of no size, names it.
+void Binding::addNameLabel() {
+  CreateWindowExW(0, L"STATIC", wide(control_.accessibleName).c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT,
+                  0, 0, 0, 0, host_.surface(), nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 void Binding::release() {

@@ -72,6 +72,9 @@ class Binding {
   virtual Class windowClass() const = 0;
   // After the control exists: images, steps, ranges.
   virtual void created() {}
+  // A picture button or picture carries its name as its own window text,
+  // which it never draws; the other kinds get a static text before them.
+  virtual bool namedByText() const { return false; }
   // The properties only some kinds have: text, value, range, locked.
   virtual void applyOwn(Property property) = 0;
   // A message to the control itself; true when answered with `result`.
@@ -92,6 +95,7 @@ class Binding {
  private:
   static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   void addToolTip();
+  void addNameLabel();
 
   Brush back_;
   FontHandle font_;

@@ -5,15 +5,25 @@
 namespace kvirlo::win32 {
 namespace {
 
-// A picture for a button, on the button's own face colour.
-HBITMAP buttonImage(const std::string& picture, int width, int height) {
+// A picture for a button, on the button's own face colour: one of the
+// program's pictures, or else the caption in `font`.
+HBITMAP buttonImage(const std::string& picture, const std::string& caption, HFONT font, int width,
+                    int height) {
   HDC screen = GetDC(nullptr);
   HDC dc = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
   HGDIOBJ old = SelectObject(dc, bitmap);
   RECT area{0, 0, width, height};
   FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-  drawPicture(dc, area, picture);
+  if (!picture.empty()) {
+    drawPicture(dc, area, picture);
+  } else {
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    DrawTextW(dc, wide(caption).c_str(), -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, oldFont);
+  }
   SelectObject(dc, old);
   DeleteDC(dc);
   ReleaseDC(nullptr, screen);
@@ -29,22 +39,42 @@ class CommandButtonBinding : public Binding {
 
  protected:
   Class windowClass() const override {
-    return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | (control_.picture.empty() ? 0u : DWORD{BS_BITMAP})};
+    return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | (showsImage() ? DWORD{BS_BITMAP} : 0u)};
   }
 
+  bool namedByText() const override { return true; }
+
   void created() override {
-    if (control_.picture.empty()) return;
+    if (!showsImage()) return;
+    SetWindowTextW(hwnd_, wide(control_.accessibleName).c_str());  // BS_BITMAP draws only the picture
     const Rect& r = control_.geometry();
-    image_.reset(buttonImage(control_.picture, px(r.width) - 8, px(r.height) - 8));
+    image_.reset(buttonImage(control_.picture, control_.text(), host_.face(), px(r.width) - 8, px(r.height) - 8));
     SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image_.get()));
   }
 
+  // Enter presses the button that has the focus, as Space does; no button
+  // of the program is a window's default.
+  bool onOwnMessage(UINT message, WPARAM w, LPARAM, LRESULT& result) override {
+    if (message != WM_KEYDOWN || w != VK_RETURN) return false;
+    result = 0;
+    Control* c = &control_;
+    deliver([c] { c->click(); });
+    return true;
+  }
+
   void applyOwn(Property property) override {
-    if (property == Property::Text && control_.picture.empty())
-      SetWindowTextW(hwnd_, wide(control_.text()).c_str());
+    if (property == Property::Text && !showsImage()) SetWindowTextW(hwnd_, wide(control_.text()).c_str());
   }
 
  private:
+  // A screen reader speaks a button's window text. A button whose caption
+  // says too little to be heard («...») shows it as a picture instead, and
+  // its window text is its name.
+  bool showsImage() const {
+    return !control_.picture.empty() ||
+           (!control_.accessibleName.empty() && control_.accessibleName != control_.text());
+  }
+
   Bitmap image_;
 };
 

@@ -1,5 +1,6 @@
 #include "platform/win32/bindings/Binding.h"
 #include "platform/win32/pictures.h"
+#include "platform/win32/text.h"
 
 namespace kvirlo::win32 {
 namespace {
@@ -17,6 +18,9 @@ class PictureBinding : public Binding {
 
  protected:
   Class windowClass() const override { return {L"STATIC", SS_NOTIFY | SS_OWNERDRAW}; }
+  bool namedByText() const override { return true; }
+  // Owner-drawn, it shows only the picture.
+  void created() override { SetWindowTextW(hwnd_, wide(control_.accessibleName).c_str()); }
   void applyOwn(Property) override {}
   bool onOwnMessage(UINT message, WPARAM, LPARAM, LRESULT&) override { return forwardPointer(message); }
 };

@@ -79,7 +79,10 @@ class TextBoxBinding : public Binding {
         return refused;
       }
       case WM_CHAR: {
-        const bool refused = swallowChar_ || control_.locked();
+        // Enter in a one-line field is a key for the program, never a
+        // character: the field would only beep at it.
+        const bool enter = w == L'\r' && !control_.multiLine;
+        const bool refused = swallowChar_ || control_.locked() || enter;
         swallowChar_ = false;
         return refused;
       }

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# The real Linux program with no mouse: what a screen reader finds in its
+# windows over AT-SPI (a name for every control, option buttons as option
+# buttons), and one reminder set by keys alone, its alert closed by Esc.
+set -uo pipefail
+program=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
+for tool in Xvfb icewm xdotool faketime dbus-launch pulseaudio; do
+  command -v $tool >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
+done
+. "$here/desktop.sh"
+desktop_up
+trap desktop_down EXIT
+screen_reader_up || { echo "skipped: no AT-SPI bus or pyatspi"; exit 77; }
+
+tree() {  # what the screen reader finds in window $1, read once it is there
+  local lines
+  for _ in $(seq 30); do
+    lines=$(/usr/bin/python3 "$here/screen_reader.py" "$1" 2>/dev/null)
+    [ -n "$lines" ] && break
+    sleep 0.1
+  done
+  printf '%s\n' "$lines"
+}
+# Controls a user works with that the reader would call by their role alone.
+unnamed() {
+  printf '%s\n' "$1" | awk -F'\t' '$2 ~ /^(text|entry|push button|check box|radio button|slider|spin button|toggle button)$/ && $3 == ""'
+}
+has() { printf '%s\n' "$1" | grep -qxF -- "$2"; }
+
+# The alarm is due at 10:01, 15 seconds after the start.
+DONT_FAKE_MONOTONIC=1 faketime -f "@2026-12-08 10:00:45" "$program" >"$KV_TMP/program.log" 2>&1 &
+main=$(wait_window "Квирло 3.0" 15) || { echo "FAIL the main window never showed"; exit 1; }
+
+form1=$(tree "Квирло 3.0")
+check "every control of the main window has a name" test -z "$(unnamed "$form1")"
+unnamed "$form1"
+for line in $'text\tТекст напоминания' $'text\tЧас.' $'text\tМни.' $'text\tКанал' \
+            $'push button\tВыбрать программу тюнера' $'radio button\tРежим TV' $'radio button\tРежим FM' \
+            $'push button\tБольше' $'push button\tМеньше'; do
+  check "the main window has «${line//$'\t'/ }»" has "$(printf '%s\n' "$form1" | cut -f2-)" "$line"
+done
+
+# Keys only: the reminder text has the focus first; Tab leaves it for the
+# hour, whose two digits move on to the minute; Enter there starts.
+xdotool windowactivate --sync "$main" >/dev/null 2>&1
+xdotool windowfocus --sync "$main" >/dev/null 2>&1
+sleep 0.3
+xdotool type --delay 60 "tea"
+xdotool key Tab
+xdotool type --delay 60 "10"
+xdotool type --delay 60 "01"
+xdotool key Return
+check "Enter in the minute field starts: the indicator shows" window_shows "Form3" 5
+count_read() { tree Form3 | cut -f3 | grep -qE '^[0-9]+ Мин\.$'; }
+check "the indicator's countdown is read" count_read
+store=$XDG_CONFIG_HOME/Kvirlo/Kvirlo.ini
+check "the reminder is for 10:01 with its text" soon bash -c \
+  "grep -q '^Hour_Kvir=10' '$store' && grep -q '^Minute_Kvir=01' '$store' && grep -q '^Text_Kvir=tea\$' '$store'"
+
+alert=$(wait_window "Квирло" 30)
+check "the alert opens at 10:01" test -n "$alert"
+if [ -n "$alert" ]; then
+  form2=$(tree "Квирло")
+  check "every control of the alert has a name" test -z "$(unnamed "$form2")"
+  unnamed "$form2"
+  xdotool windowactivate --sync "$alert" >/dev/null 2>&1
+  sleep 0.3
+  xdotool key Escape
+  check "Esc closes the alert" soon bash -c "! xdotool search --onlyvisible --name '^Квирло\$' | grep -q ."
+  check "and brings the main window back, as «Продолжить»" window_shows "Квирло 3.0" 5
+fi
+
+# The sound settings and About, opened from the window's menu (the right
+# button on its bare edge), read and closed by Esc.
+menu_opens() {  # menu_opens TITLE KEYS...
+  local title=$1; shift
+  main=$(wait_window "Квирло 3.0" 5) || return 1
+  xdotool mousemove --window "$main" $((7260 / 15)) $((600 / 15)) click 3
+  sleep 0.5
+  xdotool key "$@"
+  window_shows "$title" 5
+}
+if menu_opens "Настройки звука" Down Down Right Down Down Return; then
+  player=$(tree "Настройки звука")
+  check "every control of the sound settings has a name" test -z "$(unnamed "$player")"
+  unnamed "$player"
+  check "the sound settings name the file button" has "$(printf '%s\n' "$player" | cut -f2-)" $'push button\tВыбрать звуковой файл'
+  xdotool key Escape
+  check "Esc closes the sound settings" soon bash -c "! xdotool search --onlyvisible --name '^Настройки звука\$' | grep -q ."
+else
+  check "the menu opens the sound settings" false
+fi
+if menu_opens "О программе... Квирло 3.0" Down Return; then
+  xdotool key Escape
+  check "Esc closes About" soon bash -c "! xdotool search --onlyvisible --name '^О программе... Квирло 3.0\$' | grep -q ."
+else
+  check "the menu opens About" false
+fi
+[ $failures -eq 0 ] && echo "keyboard: all checks passed"
+exit $((failures > 0))
