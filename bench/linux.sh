@@ -22,10 +22,16 @@ trap desktop_down EXIT
 trace=$KV_TMP/trace
 
 now_ms() { date +%s%3N; }
-# Threads' context switches summed: every wake-up of the process.
+# Threads' voluntary context switches summed: every time the process went to
+# sleep and was woken. Preemptions (nonvoluntary) depend on what else the
+# machine runs, not on the program, and are counted apart.
 switches() {
   cat /proc/$1/task/*/status 2>/dev/null |
-    awk '/^(voluntary|nonvoluntary)_ctxt_switches/ {s += $2} END {print s + 0}'
+    awk '/^voluntary_ctxt_switches/ {s += $2} END {print s + 0}'
+}
+preemptions() {
+  cat /proc/$1/task/*/status 2>/dev/null |
+    awk '/^nonvoluntary_ctxt_switches/ {s += $2} END {print s + 0}'
 }
 rss_kb() { awk -v k="$2" '$1 == k":" {print $2}' /proc/$1/status; }
 cpu_ticks() { awk '{print $14 + $15}' /proc/$1/stat; }
@@ -88,10 +94,17 @@ start_waiting indicator; p_ind=$started
 start_waiting tray; p_tray=$started
 "$refs/bare_window" >/dev/null 2>&1 & p_bare=$!
 "$refs/polling_loop" >/dev/null 2>&1 & p_poll=$!
-sleep 10
+# Past the start-up: Qt's pooled threads end 30 s after their last task,
+# and each end wakes the main thread once.
+sleep 40
 declare -A before
-for p in $p_ind $p_tray $p_bare $p_poll; do before[$p]=$(switches $p); done
+declare -A preempted
+for p in $p_ind $p_tray $p_bare $p_poll; do before[$p]=$(switches $p); preempted[$p]=$(preemptions $p); done
 sleep "$window"
+for copy in indicator:$p_ind "tray icon:$p_tray"; do
+  p=${copy##*:}
+  echo "preemptions a minute while waiting, ${copy%%:*} (the machine's load, not the program's): $(awk -v a="${preempted[$p]}" -v b="$(preemptions $p)" -v w="$window" 'BEGIN {printf "%.1f", (b - a) * 60 / w}')"
+done
 per_minute() { awk -v a="${before[$1]}" -v b="$(switches $1)" -v w="$window" 'BEGIN {printf "%.1f", (b - a) * 60 / w}'; }
 w_ind=$(per_minute $p_ind); w_tray=$(per_minute $p_tray); w_poll=$(per_minute $p_poll)
 echo "wake-ups a minute while waiting, indicator: $w_ind (polling loop $w_poll, ratio $(ratio $w_ind $w_poll))"
