@@ -47,7 +47,8 @@ void Control::setVisible(bool visible) {
 }
 
 void Control::setBackColor(Colour colour) {
-  if (colour == backColor_) return;
+  if (colour == backColor_ && backColorGiven_) return;
+  backColorGiven_ = true;
   backColor_ = colour;
   changed(Property::BackColor);
 }
@@ -97,6 +98,10 @@ bool Control::takesColours() const {
       return false;
   }
   return false;
+}
+
+bool Control::paintsBack() const {
+  return takesColours() && (backColorGiven_ || kind_ == ControlKind::TextBox);
 }
 
 void Control::click() {

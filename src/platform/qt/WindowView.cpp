@@ -34,8 +34,8 @@ std::unique_ptr<Binding> bindingFor(Control& c, BindingHost& host) {
 }
 
 Qt::WindowFlags flagsOf(const Window& model) {
-  Qt::WindowFlags flags = Qt::Window;
-  if (model.border == BorderStyle::None) return flags | Qt::FramelessWindowHint | Qt::Tool;
+  Qt::WindowFlags flags = model.taskbarButton ? Qt::Window : Qt::Tool;
+  if (model.border == BorderStyle::None) return flags | Qt::FramelessWindowHint;
   flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
   if (model.minButton) flags |= Qt::WindowMinimizeButtonHint;
   if (model.maxButton) flags |= Qt::WindowMaximizeButtonHint;
