@@ -7,6 +7,7 @@
 #include <cmath>
 #include <set>
 
+#include "platform/menu_item.h"
 #include "platform/win32/colours.h"
 #include "platform/win32/mouse.h"
 #include "platform/win32/pictures.h"
