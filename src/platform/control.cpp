@@ -101,7 +101,12 @@ bool Control::takesColours() const {
 }
 
 bool Control::paintsBack() const {
-  return takesColours() && (backColorGiven_ || kind_ == ControlKind::TextBox);
+  if (!takesColours()) return false;
+  if (kind_ == ControlKind::TextBox) return true;
+  // The colour of what lies beneath needs no painting of its own, and the
+  // platform's frame shows through as it draws it.
+  const Colour beneath = container ? container->backColor() : owner_.backColor();
+  return backColorGiven_ && backColor_ != beneath;
 }
 
 void Control::click() {

@@ -78,7 +78,8 @@ class Control {
   bool takesColours() const;
   // Whether it fills its box with its own back colour. Fields are white
   // unless told otherwise; a label, check box, option button, frame or
-  // picture the program never gave a back colour shows its window's.
+  // picture the program never gave a back colour, or gave the colour of its
+  // frame or window, shows what lies beneath.
   bool paintsBack() const;
 
   // Text of a field; caption of a label, button, check box or frame.

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "platform/qt/pictures.h"
+#include "platform/qt/taskbar.h"
 #include "platform/qt/text.h"
 #include "platform/qt/trace.h"
 #include "platform/qt/widgets.h"
@@ -199,6 +200,7 @@ void WindowView::applyVisibility() {
     placed_ = true;
   }
   widget_->show();
+  if (!model_->taskbarButton) keepOffTaskbar(*widget_);
 }
 
 void WindowView::setStackingHint(Qt::WindowType hint) {
@@ -209,6 +211,7 @@ void WindowView::setStackingHint(Qt::WindowType hint) {
   const bool shown = widget_->isVisible();
   widget_->setWindowFlags(wanted);  // hides the window; show it again
   if (shown) widget_->show();
+  if (shown && model_ && !model_->taskbarButton) keepOffTaskbar(*widget_);
 }
 
 void WindowView::request(const WindowRequest& r) {
