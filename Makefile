@@ -12,7 +12,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WERROR ?=
 CONFIGURE = $(if $(WERROR),-DKVIRLO_WERROR=$(WERROR)) >/dev/null
 
-.PHONY: all deps linux checked windows test package fuzz run bench clean
+.PHONY: all deps linux checked windows test package fuzz run bench screenshots clean
 
 all: linux windows
 
@@ -58,6 +58,11 @@ run:
 
 bench: linux
 	@bench/linux.sh $(BUILD)
+
+# A picture of every window of both programs, in docs/, for the README.
+screenshots: linux windows
+	@tests/e2e/screenshots.sh linux $(BUILD)/kvirlo docs
+	@tests/e2e/screenshots.sh windows $(WINDOWS)/kvirlo.exe docs
 
 clean:
 	rm -rf build
