@@ -92,7 +92,7 @@ void Binding::fitCaption() {
     const QRect r = metrics.boundingRect(QRect(0, 0, wrapWidth - margin, 1 << 20), Qt::TextWordWrap, text);
     return TextExtent{r.width() + margin, r.height()};
   });
-  if (fit.points != designFont_.pointSizeF()) {
+  if (fit.points > 0 && fit.points != designFont_.pointSizeF()) {
     QFont font = designFont_;
     font.setPointSizeF(fit.points);
     widget_->setFont(font);

@@ -154,7 +154,7 @@ void Binding::fitCaption() {
   const double points = std::abs(face.lfHeight) * 72.0 / (96 * host_.scale().factor);
   const CaptionFit fit = kvirlo::fitCaption(control_, host_.scale(), points,
                                             [this](double p, int wrap) { return measureCaption(p, wrap); });
-  if (fit.points != points) {
+  if (fit.points > 0 && fit.points != points) {
     face.lfHeight = -static_cast<LONG>(std::lround(fit.points * 96 * host_.scale().factor / 72));
     face.lfWidth = 0;
     smallerFont_.reset(CreateFontIndirectW(&face));
