@@ -12,7 +12,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WERROR ?=
 CONFIGURE = $(if $(WERROR),-DKVIRLO_WERROR=$(WERROR)) >/dev/null
 
-.PHONY: all deps linux checked windows test package fuzz run bench clean
+.PHONY: all deps linux checked windows test package fuzz run bench screenshots clean
 
 all: linux windows
 
@@ -60,6 +60,11 @@ bench: linux windows
 	@bench/linux.sh $(BUILD)
 	@echo "The Windows program under Wine:"
 	@bench/windows.sh $(WINDOWS)
+
+# A picture of every window of both programs, in docs/, for the README.
+screenshots: linux windows
+	@tests/e2e/screenshots.sh linux $(BUILD)/kvirlo docs
+	@tests/e2e/screenshots.sh windows $(WINDOWS)/kvirlo.exe docs
 
 clean:
 	rm -rf build

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "fakes/fake_clock.h"
+#include "platform/control.h"
 #include "platform/view_layout.h"
+#include "platform/window.h"
 
 namespace kvirlo {
 namespace {
@@ -45,6 +48,57 @@ TEST(TwipsAndPixels, FifteenTwipsAPixelAtNinetySixDotsAndMoreAtHigherScales) {
   EXPECT_EQ(Scale{}.px(2865), 191);
   EXPECT_EQ(Scale{1.5}.px(1440), 144);
   EXPECT_EQ(Scale{1.5}.twips(144), 1440);
+}
+
+struct Keep : WindowHost {
+  void unload(Window&) override {}
+};
+
+// A dialog of 3000 x 1500 twips: a frame with two options, one beside a button.
+struct Dialog : Window {
+  explicit Dialog(ModelContext& c) : Window(c, WindowId::Form4, "Dialog") {
+    border = BorderStyle::FixedSingle;
+    clientWidth = 3000;
+    clientHeight = 1500;
+    frame.setGeometry({120, 120, 2700, 1200});
+    wide.setGeometry({240, 360, 1500, 255});
+    beside.setGeometry({240, 720, 1500, 255});
+    button.setGeometry({1800, 720, 900, 255});
+  }
+  Control frame{*this, "frame", ControlKind::Frame, "Frame"};
+  Control wide{*this, "wide", ControlKind::OptionButton, "Option"};
+  Control beside{*this, "beside", ControlKind::OptionButton, "Option"};
+  Control button{*this, "button", ControlKind::CommandButton, "OK"};
+};
+
+// A caption 8 pixels a point wide and 1 a point tall, as if measured.
+TextExtent eightAPoint(double points, int) { return {static_cast<int>(points * 8), static_cast<int>(points)}; }
+
+TEST(FitCaption, ACaptionKeepsItsDesignBoxGrowsIntoFreeRoomOrStepsItsFontDown) {
+  testing::FakeClock clock;
+  Keep host;
+  ModelContext context{clock, host};
+  Dialog d(context);
+  EXPECT_EQ(roomToRight(d.wide), 2820 - 45 - 1740) << "to the inside of its frame";
+  EXPECT_EQ(roomToRight(d.beside), 1800 - 30 - 1740) << "up to the button beside it";
+
+  const CaptionFit fits = fitCaption(d.wide, Scale{}, 8, eightAPoint);  // 64 px of 100
+  EXPECT_EQ(fits.box, d.wide.geometry());
+  EXPECT_EQ(fits.points, 8);
+
+  const CaptionFit grown = fitCaption(d.wide, Scale{}, 15, eightAPoint);  // 120 px
+  EXPECT_EQ(grown.box.width, 1800);
+  EXPECT_EQ(grown.box.left, 240);
+  EXPECT_EQ(grown.points, 15);
+
+  const CaptionFit smaller = fitCaption(d.beside, Scale{}, 15, eightAPoint);  // 102 px at most
+  EXPECT_EQ(smaller.points, 12.5);
+  EXPECT_TRUE(smaller.fits);
+  EXPECT_LE(Scale{}.px(smaller.box.left + smaller.box.width), Scale{}.px(1770));
+
+  const CaptionFit cut = fitCaption(d.beside, Scale{}, 15, [](double p, int) { return TextExtent{int(p * 100), 10}; });
+  EXPECT_EQ(cut.points, kSmallestPoints) << "never below seven points";
+  EXPECT_FALSE(cut.fits);
 }
 
 }  // namespace

@@ -11,6 +11,9 @@ Form3::Form3(App& app) : Window(app.context(), WindowId::Form3, "Form3"), app_(a
   border = BorderStyle::None;
   minButton = maxButton = false;
   hasIcon = false;
+  // A small box that lives beside the other windows; the tray and its own
+  // close box reach it.
+  taskbarButton = false;
   clientWidth = 1515;
   clientHeight = 525;
   setGeometry({DesignLeft, DesignTop, 1515, 525});

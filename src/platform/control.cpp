@@ -47,7 +47,8 @@ void Control::setVisible(bool visible) {
 }
 
 void Control::setBackColor(Colour colour) {
-  if (colour == backColor_) return;
+  if (colour == backColor_ && backColorGiven_) return;
+  backColorGiven_ = true;
   backColor_ = colour;
   changed(Property::BackColor);
 }
@@ -97,6 +98,15 @@ bool Control::takesColours() const {
       return false;
   }
   return false;
+}
+
+bool Control::paintsBack() const {
+  if (!takesColours()) return false;
+  if (kind_ == ControlKind::TextBox) return true;
+  // The colour of what lies beneath needs no painting of its own, and the
+  // platform's frame shows through as it draws it.
+  const Colour beneath = container ? container->backColor() : owner_.backColor();
+  return backColorGiven_ && backColor_ != beneath;
 }
 
 void Control::click() {

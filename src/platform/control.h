@@ -76,6 +76,11 @@ class Control {
   // Whether its back and fore colours are painted; the others keep the
   // system's look.
   bool takesColours() const;
+  // Whether it fills its box with its own back colour. Fields are white
+  // unless told otherwise; a label, check box, option button, frame or
+  // picture the program never gave a back colour, or gave the colour of its
+  // frame or window, shows what lies beneath.
+  bool paintsBack() const;
 
   // Text of a field; caption of a label, button, check box or frame.
   const std::string& text() const { return text_; }
@@ -150,6 +155,7 @@ class Control {
   bool enabled_ = true;
   bool visible_ = true;
   Colour backColor_ = 0xFFFFFF;
+  bool backColorGiven_ = false;
   Colour foreColor_ = 0;
   Rect geometry_;
   bool locked_ = false;

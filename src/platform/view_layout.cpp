@@ -16,6 +16,51 @@ constexpr double kDecorationTwips = 465;
 constexpr int kGraspWidth = 40;
 constexpr int kGraspHeight = 20;
 
+// What a grown caption keeps clear: a frame's border, the window's edge,
+// the next control.
+constexpr double kEdgeTwips = 45;
+constexpr double kGapTwips = 30;
+
+// A font steps down by half a point at a time.
+constexpr double kPointStep = 0.5;
+
+bool spansOverlap(double a, double aLength, double b, double bLength) {
+  return std::min(a + aLength, b + bLength) > std::max(a, b);
+}
+
+bool meets(const Rect& a, const Rect& b) {
+  return spansOverlap(a.left, a.width, b.left, b.width) && spansOverlap(a.top, a.height, b.top, b.height);
+}
+
+bool inside(const Rect& inner, const Rect& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.left + inner.width <= outer.left + outer.width &&
+         inner.top + inner.height <= outer.top + outer.height;
+}
+
+// The right or bottom edge a control may grow to: its window's edge, the
+// inside of every frame around it, and the nearest control in its way.
+// Controls its box already meets (a label lying over another) stay as
+// they were designed.
+double growthLimit(const Control& c, bool toRight) {
+  const Rect& r = c.geometry();
+  const ClientSize client = clientSize(c.window());
+  double limit = (toRight ? client.width : client.height) - kEdgeTwips;
+  for (const Control* o : c.window().controls()) {
+    if (o == &c) continue;
+    const Rect& b = o->geometry();
+    if (o->kind() == ControlKind::Frame && inside(r, b)) {
+      limit = std::min(limit, toRight ? b.left + b.width - kEdgeTwips : b.top + b.height - kEdgeTwips);
+      continue;
+    }
+    if (meets(r, b)) continue;
+    if (toRight && spansOverlap(r.top, r.height, b.top, b.height) && b.left >= r.left + r.width)
+      limit = std::min(limit, b.left - kGapTwips);
+    if (!toRight && spansOverlap(r.left, r.width, b.left, b.width) && b.top >= r.top + r.height)
+      limit = std::min(limit, b.top - kGapTwips);
+  }
+  return limit;
+}
+
 int overlap(int a, int aLength, int b, int bLength) {
   return std::max(0, std::min(a + aLength, b + bLength) - std::max(a, b));
 }
@@ -70,6 +115,58 @@ std::vector<Rect> sharedParts(const Control& label) {
     if (right > left && bottom > top) parts.push_back({left, top, right - left, bottom - top});
   }
   return parts;
+}
+
+bool showsCaption(const Control& c) {
+  switch (c.kind()) {
+    case ControlKind::Label:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+    case ControlKind::Frame:
+      return !c.text().empty();
+    case ControlKind::CommandButton:
+      return !c.text().empty() && c.picture.empty();
+    default:
+      return false;
+  }
+}
+
+double roomToRight(const Control& c) {
+  const Rect& r = c.geometry();
+  return std::max(0.0, growthLimit(c, true) - (r.left + r.width));
+}
+
+double roomBelow(const Control& c) {
+  const Rect& r = c.geometry();
+  return std::max(0.0, growthLimit(c, false) - (r.top + r.height));
+}
+
+CaptionFit fitCaption(const Control& c, Scale s, double points, const MeasureCaption& measure) {
+  const Rect design = c.geometry();
+  CaptionFit fit{design, points, true};
+  if (!showsCaption(c) || !measure) return fit;
+  const double widest = design.width + roomToRight(c);
+  const double tallest = design.height + roomBelow(c);
+  const bool wraps = c.wrapsText();
+  // A wrapping label first tries its own width, then the widest it may take.
+  std::vector<double> widths{design.width};
+  if (wraps && widest > design.width) widths.push_back(widest);
+  for (double p = points;; p = std::max(kSmallestPoints, p - kPointStep)) {
+    for (double width : widths) {
+      const TextExtent need = measure(p, wraps ? s.px(width) : 0);
+      if (need.width > s.px(wraps ? width : widest) || need.height > s.px(tallest)) continue;
+      fit.box.width = std::max(design.width, wraps ? width : s.twips(need.width));
+      fit.box.height = std::max(design.height, s.twips(need.height));
+      fit.points = p;
+      return fit;
+    }
+    if (p <= kSmallestPoints) break;
+  }
+  fit.box.width = widest;
+  fit.box.height = tallest;
+  fit.points = std::min(points, kSmallestPoints);
+  fit.fits = false;
+  return fit;
 }
 
 Control* frameAt(const Window& window, double x, double y) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -64,5 +65,40 @@ std::vector<Rect> sharedParts(const Control& label);
 // no enabled control takes it: the innermost visible frame there, or none
 // (the window's own background).
 Control* frameAt(const Window& window, double x, double y);
+
+// What a view measures of a control's caption with the font it uses, in
+// pixels: the whole text plus what the control draws beside it (a check
+// box's mark, a button's margins, a frame title's indent).
+struct TextExtent {
+  int width = 0;
+  int height = 0;
+};
+// The caption at a font size in points, on one line (wrapWidth 0) or
+// wrapped within wrapWidth pixels.
+using MeasureCaption = std::function<TextExtent(double points, int wrapWidth)>;
+
+// Where a caption goes, and at which size, so that it reads whole.
+struct CaptionFit {
+  Rect box;             // twips, in the window
+  double points = 0;    // the font size to use
+  bool fits = true;     // false: even the smallest font is cut
+};
+
+// No caption is stepped down below this size to make it fit.
+constexpr double kSmallestPoints = 7;
+
+// Whether the control shows a caption that must read whole.
+bool showsCaption(const Control& control);
+
+// How far (twips) a control's box may grow to the right or downwards without
+// leaving its frame or window or reaching another control.
+double roomToRight(const Control& control);
+double roomBelow(const Control& control);
+
+// The box and font size that show the whole caption: the design box while
+// the caption fits it; else the box grown into the free room to the right
+// (or below, for a wrapping label); else the font stepped down, to 7 points
+// at the least.
+CaptionFit fitCaption(const Control& control, Scale scale, double points, const MeasureCaption& measure);
 
 }  // namespace kvirlo

@@ -85,6 +85,7 @@ class Window {
   bool outerHeight = false;   // its height is set with the title bar and borders
   bool neverShown = false;    // a hidden host that only carries a popup menu
   bool hasIcon = true;
+  bool taskbarButton = true;  // false: the task bar leaves it out
   bool closesOnEscape = false;  // Esc acts as the close box
   double clientWidth = 0;     // twips
   double clientHeight = 0;    // twips

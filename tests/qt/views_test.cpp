@@ -10,6 +10,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -260,6 +263,83 @@ TEST_F(Views, TheCentreOfEveryLabelsTextIsThatLabelsOwn) {
   // indicator is dragged by it.
   QLabel* count = widget<QLabel>(world.app->form3().Label2);
   EXPECT_EQ(windowWidget(world.app->form3())->childAt(count->geometry().topRight() + QPoint(-1, 1)), count);
+}
+
+// Pixels of a caption its widget cannot show, as its style lays it out with
+// the font it has: 0 when the whole caption shows.
+int cutPixels(QWidget* w) {
+  const QFontMetrics metrics = w->fontMetrics();
+  QStyle* style = w->style();
+  if (auto* label = qobject_cast<QLabel*>(w)) {
+    const QRect inside = label->contentsRect();
+    if (!label->wordWrap())
+      return std::max(metrics.horizontalAdvance(label->text()) - inside.width(), metrics.height() - inside.height());
+    const QRect need = metrics.boundingRect(QRect(0, 0, inside.width(), 1 << 20), Qt::TextWordWrap, label->text());
+    return std::max(need.width() - inside.width(), need.height() - inside.height());
+  }
+  if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QStyle::SubElement contents = qobject_cast<QCheckBox*>(w)      ? QStyle::SE_CheckBoxContents
+                                        : qobject_cast<QRadioButton*>(w) ? QStyle::SE_RadioButtonContents
+                                                                         : QStyle::SE_PushButtonContents;
+    const QRect room = style->subElementRect(contents, &option, w);
+    return std::max(metrics.horizontalAdvance(button->text()) - room.width(), metrics.height() - w->height());
+  }
+  if (auto* frame = qobject_cast<QGroupBox*>(w)) {
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = frame->title();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect title = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, w);
+    return std::max(title.right() + 1 - frame->width(), metrics.horizontalAdvance(frame->title()) - title.width());
+  }
+  return 0;
+}
+
+// Every caption, label, box, option, button and frame title of every window
+// reads whole, in both layouts of the main window, at no less than 7 points.
+TEST_F(Views, EveryCaptionReadsWholeWithTheFontItGets) {
+  main().Text1.setText("x");
+  world.app->form2().show();
+  world.app->about().show();
+  world.app->player().show();
+  world.startReminder("x", "18", "05");
+  world.app->form3().show();
+  world.app->form4().show();
+  for (const char* layout : {"compact", "extended"}) {
+    for (Window* w : world.app->windows()) {
+      if (!viewOf(*w) || !windowWidget(*w)) continue;
+      for (Control* c : w->controls()) {
+        QWidget* widget = viewOf(*w)->widgetOf(*c);
+        if (!widget || !showsCaption(*c)) continue;
+        EXPECT_LE(cutPixels(widget), 0) << layout << " " << windowName(w->id()) << "." << c->name() << " «"
+                                        << c->text() << "» in " << widget->width() << " px";
+        EXPECT_GE(widget->font().pointSizeF(), kSmallestPoints) << windowName(w->id()) << "." << c->name();
+      }
+    }
+    main().Command3.click();
+  }
+}
+
+// Labels the program gave no colour show their window's background; a
+// disabled control has the platform's grey text whatever its colours.
+TEST_F(Views, UncolouredLabelsShowTheirWindowAndDisabledControlsLookDisabled) {
+  main().mnuSound.click();
+  for (Control* c : world.app->player().controls()) {
+    auto* label = qobject_cast<QLabel*>(viewOf(world.app->player())->widgetOf(*c));
+    if (label) {
+      EXPECT_FALSE(label->autoFillBackground()) << c->name();
+    }
+  }
+  main().Command3.click();
+  QCheckBox* box = widget<QCheckBox>(main().Check1);
+  EXPECT_EQ(box->palette().color(box->backgroundRole()), QColor(0xE0, 0xE0, 0xE0)) << "the form's colour";
+  QWidget* greyed = viewOf(main())->widgetOf(main().Option1);
+  ASSERT_FALSE(greyed->isEnabled());
+  EXPECT_EQ(greyed->palette().color(QPalette::Disabled, QPalette::WindowText),
+            QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
 }
 
 }  // namespace

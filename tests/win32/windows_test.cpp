@@ -231,6 +231,62 @@ TEST_F(Windows, TheCentreOfEveryLabelsTextIsThatLabelsOwn) {
   probe(world.app->form2());  // it unloads the indicator
 }
 
+// Pixels of a control's caption its box cannot show with the font it has
+// (0: the whole caption shows): the text as GDI measures it, beside a check
+// box's or option's mark, inside a button's edges, after a frame's indent.
+int cutPixels(HWND control, ControlKind kind, double scale) {
+  const std::wstring text = Win32World::textOf(control);
+  RECT box;
+  GetClientRect(control, &box);
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE line{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &line);
+  RECT wrapped = box;
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &wrapped, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  const int mark = static_cast<int>(13 * scale) + 4;
+  const int room = box.right - (kind == ControlKind::CheckBox || kind == ControlKind::OptionButton ? mark
+                                : kind == ControlKind::CommandButton                           ? 6
+                                : kind == ControlKind::Frame                                   ? 14
+                                                                                               : 0);
+  if (kind == ControlKind::Label && (GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) == SS_LEFT)
+    return static_cast<int>(wrapped.bottom - box.bottom);
+  if (kind == ControlKind::Frame) return line.cx - room;
+  return std::max(static_cast<int>(line.cx) - room, static_cast<int>(line.cy - box.bottom));
+}
+
+// Every caption of every window reads whole, in both layouts of the main
+// window, at 96 and at 192 dots per inch.
+TEST_F(Windows, EveryCaptionReadsWholeWithTheFontItGets) {
+  form1().Text1.setText("x");
+  world.app->form2().show();
+  world.app->about().show();
+  world.app->player().show();
+  world.app->form3().show();
+  world.app->form4().show();
+  world.pump();
+  for (const UINT dpi : {96u, 192u}) {
+    for (Window* w : world.app->windows()) {
+      if (!world.windowOf(*w)) continue;
+      RECT suggested{0, 0, 800, 600};
+      SendMessageW(world.windowOf(*w), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    }
+    for (const char* layout : {"compact", "extended"}) {
+      for (Window* w : world.app->windows()) {
+        for (Control* c : w->controls()) {
+          HWND control = world.controlOf(*c);
+          if (!control || !showsCaption(*c)) continue;
+          EXPECT_LE(cutPixels(control, c->kind(), dpi / 96.0), 0)
+              << layout << " at " << dpi << " dpi: " << windowName(w->id()) << "." << c->name();
+        }
+      }
+      form1().Command3.click();
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kvirlo::testing
 

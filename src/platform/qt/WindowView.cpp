@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "platform/qt/pictures.h"
+#include "platform/qt/taskbar.h"
 #include "platform/qt/text.h"
 #include "platform/qt/trace.h"
 #include "platform/qt/widgets.h"
@@ -36,8 +37,8 @@ std::unique_ptr<Binding> bindingFor(Control& c, BindingHost& host) {
 }
 
 Qt::WindowFlags flagsOf(const Window& model) {
-  Qt::WindowFlags flags = Qt::Window;
-  if (model.border == BorderStyle::None) return flags | Qt::FramelessWindowHint | Qt::Tool;
+  Qt::WindowFlags flags = model.taskbarButton ? Qt::Window : Qt::Tool;
+  if (model.border == BorderStyle::None) return flags | Qt::FramelessWindowHint;
   flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
   if (model.minButton) flags |= Qt::WindowMinimizeButtonHint;
   if (model.maxButton) flags |= Qt::WindowMaximizeButtonHint;
@@ -219,6 +220,7 @@ void WindowView::applyVisibility() {
     placed_ = true;
   }
   widget_->show();
+  if (!model_->taskbarButton) keepOffTaskbar(*widget_);
 }
 
 void WindowView::setStackingHint(Qt::WindowType hint) {
@@ -229,6 +231,7 @@ void WindowView::setStackingHint(Qt::WindowType hint) {
   const bool shown = widget_->isVisible();
   widget_->setWindowFlags(wanted);  // hides the window; show it again
   if (shown) widget_->show();
+  if (shown && model_ && !model_->taskbarButton) keepOffTaskbar(*widget_);
 }
 
 void WindowView::request(const WindowRequest& r) {

@@ -64,9 +64,9 @@ DWORD styleOf(const Window& w) {
 }
 
 DWORD exStyleOf(const Window& w) {
-  if (w.border == BorderStyle::None) return WS_EX_TOOLWINDOW;
-  if (w.border == BorderStyle::FixedDialog) return WS_EX_DLGMODALFRAME;
-  return 0;
+  DWORD exStyle = w.taskbarButton ? 0 : WS_EX_TOOLWINDOW;
+  if (w.border == BorderStyle::FixedDialog) exStyle |= WS_EX_DLGMODALFRAME;
+  return exStyle;
 }
 
 void registerClass(const std::wstring& name, WNDPROC procedure, bool hasIcon) {

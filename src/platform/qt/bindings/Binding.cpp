@@ -1,6 +1,15 @@
 #include "platform/qt/bindings/Binding.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QWidget>
 #include <algorithm>
 
@@ -29,6 +38,7 @@ void Binding::build() {
 void Binding::applyFontAndTip() {
   const Control& c = control_;
   if (!c.toolTip.empty()) widget_->setToolTip(q(c.toolTip));
+  designFont_ = widget_->font();
   if (c.font.face.empty() && c.font.points <= 0 && !c.font.bold && !c.font.underline) return;
   QFont font = widget_->font();
   if (!c.font.face.empty()) font.setFamilies({q(c.font.face), font.family()});
@@ -36,6 +46,62 @@ void Binding::applyFontAndTip() {
   font.setBold(c.font.bold);
   font.setUnderline(c.font.underline);
   widget_->setFont(font);
+  designFont_ = font;
+}
+
+// What the widget draws beside its caption's text, as its style lays it out.
+int Binding::captionMargin() const {
+  QWidget* w = widget_;
+  QStyle* style = w->style();
+  if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QStyle::SubElement contents = qobject_cast<QCheckBox*>(w)      ? QStyle::SE_CheckBoxContents
+                                        : qobject_cast<QRadioButton*>(w) ? QStyle::SE_RadioButtonContents
+                                                                         : QStyle::SE_PushButtonContents;
+    // A push button's focus frame and margins sit inside its contents.
+    const int inner = qobject_cast<QPushButton*>(w) ? 2 * style->pixelMetric(QStyle::PM_ButtonMargin, &option, w) : 0;
+    return w->width() - style->subElementRect(contents, &option, w).width() + inner;
+  }
+  if (auto* frame = qobject_cast<QGroupBox*>(w)) {
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = frame->title();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    option.textAlignment = frame->alignment();
+    const QRect title = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, w);
+    return title.width() - frame->fontMetrics().horizontalAdvance(frame->title()) + 2 * title.left();
+  }
+  if (auto* label = qobject_cast<QLabel*>(w)) return w->width() - label->contentsRect().width();
+  return 0;
+}
+
+void Binding::fitCaption() {
+  const Control& c = control_;
+  if (!showsCaption(c)) return;
+  const Scale s = scale();
+  const Rect& design = c.geometry();
+  widget_->setFont(designFont_);
+  widget_->setGeometry(s.px(design.left), s.px(design.top), std::max(1, s.px(design.width)),
+                       std::max(1, s.px(design.height)));
+  const int margin = captionMargin();
+  const QString text = q(c.text());
+  const CaptionFit fit = kvirlo::fitCaption(c, s, designFont_.pointSizeF(), [&](double points, int wrapWidth) {
+    QFont font = designFont_;
+    font.setPointSizeF(points);
+    const QFontMetrics metrics(font);
+    if (wrapWidth <= 0) return TextExtent{metrics.horizontalAdvance(text) + margin, metrics.height()};
+    const QRect r = metrics.boundingRect(QRect(0, 0, wrapWidth - margin, 1 << 20), Qt::TextWordWrap, text);
+    return TextExtent{r.width() + margin, r.height()};
+  });
+  if (fit.points > 0 && fit.points != designFont_.pointSizeF()) {
+    QFont font = designFont_;
+    font.setPointSizeF(fit.points);
+    widget_->setFont(font);
+  }
+  widget_->setGeometry(s.px(fit.box.left), s.px(fit.box.top), std::max(1, s.px(fit.box.width)),
+                       std::max(1, s.px(fit.box.height)));
 }
 
 void Binding::apply(Property property) {
@@ -60,10 +126,15 @@ void Binding::apply(Property property) {
       const Scale s = scale();
       widget_->setGeometry(s.px(r.left), s.px(r.top), std::max(1, s.px(r.width)),
                            std::max(1, s.px(r.height)));
+      fitCaption();
       reshaped();
       break;
     }
     case Property::Text:
+      applyOwn(property);
+      fitCaption();
+      reshaped();
+      break;
     case Property::Value:
     case Property::Range:
     case Property::Locked:
@@ -72,12 +143,21 @@ void Binding::apply(Property property) {
   }
 }
 
+// A disabled control keeps the platform's grey text, whatever its colours.
+// Buttons draw their back in the Button role: a check box or option button
+// takes its back colour there too.
 void Binding::applyColours() {
   QPalette palette = widget_->palette();
-  palette.setColor(QPalette::Window, toQColor(control_.backColor()));
-  palette.setColor(QPalette::WindowText, toQColor(control_.foreColor()));
+  const bool paintsBack = control_.paintsBack();
+  if (paintsBack) {
+    palette.setColor(QPalette::Window, toQColor(control_.backColor()));
+    palette.setColor(QPalette::Button, toQColor(control_.backColor()));
+  }
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+    palette.setColor(group, QPalette::WindowText, toQColor(control_.foreColor()));
   widget_->setPalette(palette);
-  widget_->setAutoFillBackground(true);
+  widget_->setBackgroundRole(QPalette::Window);
+  widget_->setAutoFillBackground(paintsBack);
 }
 
 void Binding::forwardPointer(EventLabel& label) {

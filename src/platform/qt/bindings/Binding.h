@@ -69,8 +69,12 @@ class Binding : public QObject {
 
  private:
   void applyFontAndTip();
+  // The box and font size that show the whole caption.
+  void fitCaption();
+  int captionMargin() const;
 
   BindingHost& host_;
+  QFont designFont_;
   QPointer<QWidget> widget_;
 };
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 #include "platform/win32/colours.h"
@@ -89,16 +90,16 @@ void Binding::apply(Property property) {
     case Property::BackColor:
     case Property::ForeColor:
       if (!control_.takesColours()) break;
-      back_.reset(CreateSolidBrush(colorOf(control_.backColor())));
+      back_.reset(control_.paintsBack() ? CreateSolidBrush(colorOf(control_.backColor())) : nullptr);
       InvalidateRect(hwnd_, nullptr, TRUE);
       break;
-    case Property::Geometry: {
-      const Rect& r = control_.geometry();
-      SetWindowPos(hwnd_, nullptr, px(r.left), px(r.top), std::max(1, px(r.width)), std::max(1, px(r.height)),
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    case Property::Geometry:
+      fitCaption();
       break;
-    }
     case Property::Text:
+      applyOwn(property);
+      fitCaption();
+      break;
     case Property::Value:
     case Property::Range:
     case Property::Locked:
@@ -108,6 +109,7 @@ void Binding::apply(Property property) {
 }
 
 LRESULT Binding::onColour(HDC dc) {
+  if (control_.takesColours()) SetTextColor(dc, colorOf(control_.foreColor()));
   if (!back_.get()) {
     SetBkColor(dc, host_.backColour());
     return reinterpret_cast<LRESULT>(host_.background());
@@ -115,6 +117,64 @@ LRESULT Binding::onColour(HDC dc) {
   SetTextColor(dc, colorOf(control_.foreColor()));
   SetBkColor(dc, colorOf(control_.backColor()));
   return reinterpret_cast<LRESULT>(back_.get());
+}
+
+// What the control draws beside its caption's text: a check box's mark, a
+// button's edges, a frame title's indent.
+int Binding::captionMargin(HDC dc) const {
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  const double f = host_.scale().factor;
+  switch (control_.kind()) {
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+      return static_cast<int>(std::lround(16 * f)) + metrics.tmAveCharWidth / 2 + 2;
+    case ControlKind::CommandButton:
+      return static_cast<int>(std::lround(10 * f));
+    case ControlKind::Frame:
+      return static_cast<int>(std::lround(20 * f));
+    default:
+      return 0;
+  }
+}
+
+TextExtent Binding::measureCaption(double points, int wrapWidth) const {
+  LOGFONTW face{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)), sizeof face, &face);
+  face.lfHeight = -static_cast<LONG>(std::lround(points * 96 * host_.scale().factor / 72));
+  face.lfWidth = 0;
+  FontHandle font(CreateFontIndirectW(&face));
+  HDC dc = GetDC(hwnd_);
+  HGDIOBJ old = SelectObject(dc, font.get());
+  const int margin = captionMargin(dc);
+  const std::wstring text = wide(control_.text());
+  RECT area{0, 0, wrapWidth > 0 ? std::max(1, wrapWidth - margin) : 1 << 20, 0};
+  const UINT wrap = wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE;
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, DT_CALCRECT | DT_NOPREFIX | wrap);
+  SelectObject(dc, old);
+  ReleaseDC(hwnd_, dc);
+  return {static_cast<int>(area.right - area.left) + margin, static_cast<int>(area.bottom - area.top)};
+}
+
+void Binding::fitCaption() {
+  if (smallerFont_.get()) {
+    applyFont();
+    smallerFont_.reset();
+  }
+  LOGFONTW face{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)), sizeof face, &face);
+  const double points = std::abs(face.lfHeight) * 72.0 / (96 * host_.scale().factor);
+  const CaptionFit fit = kvirlo::fitCaption(control_, host_.scale(), points,
+                                            [this](double p, int wrap) { return measureCaption(p, wrap); });
+  if (fit.points > 0 && fit.points != points) {
+    face.lfHeight = -static_cast<LONG>(std::lround(fit.points * 96 * host_.scale().factor / 72));
+    face.lfWidth = 0;
+    smallerFont_.reset(CreateFontIndirectW(&face));
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(smallerFont_.get()), TRUE);
+  }
+  const Rect& r = fit.box;
+  SetWindowPos(hwnd_, nullptr, px(r.left), px(r.top), std::max(1, px(r.width)), std::max(1, px(r.height)),
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool Binding::forwardPointer(UINT message) {

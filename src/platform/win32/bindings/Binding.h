@@ -96,9 +96,14 @@ class Binding {
   static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   void addToolTip();
   void addNameLabel();
+  // The box and font size that show the whole caption.
+  void fitCaption();
+  TextExtent measureCaption(double points, int wrapWidth) const;
+  int captionMargin(HDC dc) const;
 
   Brush back_;
   FontHandle font_;
+  FontHandle smallerFont_;  // the caption's font stepped down to fit
 };
 
 // One binding per kind; the window view picks among them.
