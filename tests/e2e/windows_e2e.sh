@@ -76,8 +76,11 @@ echo "RMS of each 3 s of the alarm:"
 check "the alarm file is heard in every 3 s, again and again" heard_throughout "$KV_TMP/alarm.raw" 12
 check "it is the file" not_the_tone "$KV_TMP/alarm.raw"
 check "the program keeps running while it sounds" kill -0 $pid
-wmctrl -F -c "Квирло"
-sleep 1
+# A click in the middle of «Продолжить», where the user sees it, closes the alert.
+alert=$(wait_window "Квирло" 1)
+click_at "$alert" 2767 2407
+alert_closed() { ! xdotool search --onlyvisible --name '^Квирло$' | grep -q .; }
+check "a click in the middle of «Продолжить» closes the alert" soon alert_closed
 wmctrl -F -c "Квирло 3.0"
 for _ in $(seq 100); do ended $pid && break; sleep 0.1; done
 check "closing the alert, then the main window, ends the program" ended $pid

@@ -294,6 +294,10 @@ void WindowView::applyVisibility() {
     placed_ = true;
   }
   ShowWindow(hwnd_, SW_SHOW);
+  if (topMostOnShow_) {
+    SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    topMostOnShow_ = false;
+  }
   UpdateWindow(hwnd_);
   trace("painted", windowName(model_->id()));
 }
@@ -310,9 +314,18 @@ void WindowView::request(const WindowRequest& r) {
       }
       break;
     case WindowRequest::Kind::TopMost:
+      // A window first shown already on top is placed wrong under some X
+      // window managers (the place they report is a caption's height off
+      // the real one, and every click lands that far off), so a hidden
+      // window goes on top the moment it shows.
+      if (!IsWindowVisible(hwnd_)) {
+        topMostOnShow_ = true;
+        break;
+      }
       SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       break;
     case WindowRequest::Kind::Bottom:
+      topMostOnShow_ = false;
       SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       break;

@@ -89,6 +89,7 @@ class WindowView : public View, private BindingHost {
   bool applying_ = false;
   bool reportedActive_ = false;
   bool placed_ = false;
+  bool topMostOnShow_ = false;  // asked to stay on top while hidden
   HWND lastFocus_ = nullptr;  // the control that had the focus when the window was left
   // A drag by the right or middle button, which the system's move loop
   // does not follow: the pointer's and the window's places at its start.
