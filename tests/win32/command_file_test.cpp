@@ -41,17 +41,6 @@ bool exists(const std::string& path) {
   return GetFileAttributesW(wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::string contentsOf(const std::string& path) {
-  win32::Handle file(CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                 OPEN_EXISTING, 0, nullptr));
-  if (!file) return "<missing>";
-  std::string bytes(1 << 16, '\0');
-  DWORD got = 0;
-  ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
-  bytes.resize(got);
-  return bytes;
-}
-
 // Every file and folder below `folder`, or in it alone.
 void list(const std::string& folder, bool deep, std::set<std::string>& into) {
   WIN32_FIND_DATAW found;
@@ -175,7 +164,7 @@ TEST_F(CmdCommandFile, RandomValuesReachTheTunerAsTheyAreOrNothingRuns) {
       ASSERT_TRUE(system.runCommandFile(world.shell.runs[0].path, world.shell.runs[0].workingDirectory));
       // The file's last line removes it once the tuner has returned.
       for (int waited = 0; exists(commandFile) && waited < 10000; waited += 10) Sleep(10);
-      EXPECT_EQ(contentsOf(log), "\"" + s.TunerPath + "\" " + s.TunerMode + " -ch:" +
+      EXPECT_EQ(Win32World::bytesOf(log), "\"" + s.TunerPath + "\" " + s.TunerMode + " -ch:" +
                                      std::to_string(s.TunerChannel) + " " + s.TunerFullScreen +
                                      " -wu ");
     }

@@ -18,17 +18,6 @@ namespace {
 
 using win32::wide;
 
-std::string bytesOf(const std::string& path) {
-  win32::Handle file(CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                 OPEN_EXISTING, 0, nullptr));
-  if (!file) return "<missing>";
-  std::string bytes(1 << 16, '\0');
-  DWORD got = 0;
-  ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
-  bytes.resize(got);
-  return bytes;
-}
-
 std::optional<std::wstring> runValue() {
   return win32::RegKey(win32::RunKeyAutostart::kKey, KEY_QUERY_VALUE, false).string(L"Квирло 3.01");
 }
@@ -75,7 +64,7 @@ TEST_F(Services, TheSettingsFileIsInTheAnsiCodePageAndEarlierFilesReadBack) {
   world.app->run();
   world.app->settings.TunerPath = "C:\\Программы\\Тюнер.exe";
   ASSERT_TRUE(SaveSettings(*world.app));
-  const std::string bytes = bytesOf(settingsPath());
+  const std::string bytes = Win32World::bytesOf(settingsPath());
   EXPECT_NE(bytes.find("C:\\\xCF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xFB\\\xD2\xFE\xED\xE5\xF0.exe\r\n"),
             std::string::npos);
   std::size_t lines = 0;
@@ -102,7 +91,7 @@ TEST_F(Services, TheCommandFileIsWrittenBesideTheProgramInTheOemCodePage) {
   ASSERT_EQ(world.shell.runs.size(), 1u);
   EXPECT_EQ(world.shell.runs[0].path, folder + "\\~.cmd");
   EXPECT_EQ(world.shell.runs[0].workingDirectory, folder);
-  EXPECT_EQ(bytesOf(folder + "\\~.cmd"),
+  EXPECT_EQ(Win32World::bytesOf(folder + "\\~.cmd"),
             "\"C:\\\x92\x82\\tuner.exe\" -m:tv -ch:7 -fs -wu \r\ndel ~.cmd\r\n");
 }
 
@@ -111,7 +100,7 @@ TEST_F(Services, ACommandFileCmdCouldNotReadExactlyIsNeitherWrittenNorRun) {
   world.app->settings.TunerPath = "C:\\Tuner\xEF\xBC\x82.exe";  // a full-width quote
   EXPECT_FALSE(LaunchTuner(*world.app));
   EXPECT_TRUE(world.shell.runs.empty());
-  EXPECT_EQ(bytesOf(world.system.paths.programDirectory() + "\\~.cmd"), "<missing>");
+  EXPECT_EQ(Win32World::bytesOf(world.system.paths.programDirectory() + "\\~.cmd"), "<missing>");
 }
 
 TEST_F(Services, TheStoreReadsAbsentAndOddValuesAsText) {

@@ -62,6 +62,17 @@ std::wstring Win32World::textOf(HWND hwnd) {
   return win32::windowText(hwnd);
 }
 
+std::string Win32World::bytesOf(const std::string& path) {
+  win32::Handle file(CreateFileW(win32::wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                 OPEN_EXISTING, 0, nullptr));
+  if (!file) return "<missing>";
+  std::string bytes(1 << 16, '\0');
+  DWORD got = 0;
+  ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+  bytes.resize(got);
+  return bytes;
+}
+
 bool Win32World::ends(const std::function<void()>& action) {
   const int before = process.ends;
   try {

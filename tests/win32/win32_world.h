@@ -45,6 +45,8 @@ struct Win32World {
   HWND windowOf(const Window& window) const;
   HWND controlOf(const Control& control) const;
   static std::wstring textOf(HWND hwnd);
+  // A file's bytes (the first 64 KiB), or "<missing>".
+  static std::string bytesOf(const std::string& path);
   // Runs `action`, which may end the program; true when it did.
   bool ends(const std::function<void()>& action);
 
