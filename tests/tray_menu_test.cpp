@@ -50,6 +50,7 @@ TEST_F(TrayMenu, OnlyARightClickOpensTheMenu) {
   EXPECT_EQ(captions(*log.menus[0]),
             (std::vector<std::string>{"Сайт программы", "О программе", "-", "Время",
                                       "Изм.условия", "Exit"}));
+  EXPECT_EQ(world.tray.menu, &slug().mnuMenu) << "a panel that shows the menu itself has the same";
 }
 
 TEST_F(TrayMenu, TheEntriesReachTheirWindows) {

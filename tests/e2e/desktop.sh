@@ -48,8 +48,19 @@ reads() {
   printf '%s\n' "$names" | cut -f3 | grep -qxF -- "$2"
 }
 
+# A panel that hosts tray icons over D-Bus and shows their menus itself
+# (panel.py), on the session bus; the icons that register are listed in
+# $KV_TMP/icons. Start it before the program: Qt looks for it once.
+panel_up() {
+  /usr/bin/python3 -c 'from gi.repository import Gio' 2>/dev/null || return 1
+  /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/panel.py" watch >"$KV_TMP/icons" &
+  KV_PANEL=$!
+  soon bash -c "dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+    org.freedesktop.DBus.NameHasOwner string:org.kde.StatusNotifierWatcher | grep -q true"
+}
+
 desktop_down() {
-  kill ${KV_ATSPI:-} $KV_WM $KV_PULSE $KV_DBUS $KV_XVFB 2>/dev/null
+  kill ${KV_ATSPI:-} ${KV_PANEL:-} $KV_WM $KV_PULSE $KV_DBUS $KV_XVFB 2>/dev/null
   wait $KV_WM $KV_PULSE $KV_XVFB 2>/dev/null
   rm -rf "$KV_TMP"
 }

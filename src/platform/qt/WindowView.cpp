@@ -9,6 +9,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "platform/qt/menus.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/taskbar.h"
 #include "platform/qt/text.h"
@@ -269,19 +270,7 @@ void WindowView::request(const WindowRequest& r) {
 
 void WindowView::showMenu(MenuItem& root) {
   QMenu menu;
-  std::map<QAction*, MenuItem*> items;
-  std::function<void(QMenu&, MenuItem&)> fill = [&](QMenu& into, MenuItem& parent) {
-    for (MenuItem* item : parent.children()) {
-      if (item->isSeparator()) {
-        into.addSeparator();
-      } else if (!item->children().empty()) {
-        fill(*into.addMenu(q(item->caption())), *item);
-      } else {
-        items[into.addAction(q(item->caption()))] = item;
-      }
-    }
-  };
-  fill(menu, root);
+  const auto items = fillMenu(menu, root);
   QAction* chosen = menu.exec(QCursor::pos());
   if (!chosen || !model_) return;
   auto it = items.find(chosen);
