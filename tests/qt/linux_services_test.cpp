@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/timerfd.h>
 #include <unistd.h>
 
 #include <QAbstractButton>
@@ -8,6 +9,8 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstdio>
 
 #include "platform/qt/LinuxServices.h"
 #include "platform/qt/PosixFiles.h"
@@ -112,6 +115,109 @@ TEST(WebAddress, ABrowserThatCannotOpenTheAddressIsNoticed) {
   EXPECT_FALSE(opensWith("#!/bin/sh\nexit 3\n")) << "xdg-open found no browser";
   EXPECT_FALSE(opensWith(nullptr)) << "no xdg-open at all";
   qputenv("PATH", path);
+}
+
+// The clock's minute watch on the real kernel and event loop, with the wall
+// clock it arms by in the test's hand: the timerfd is armed 20 ms ahead
+// instead of at the minute's start it asks for, and can be refused.
+struct MinuteWatch : ::testing::Test {
+  static constexpr time_t kMinuteStart = 1'800'000'000 / 60 * 60;
+  static timespec at(time_t seconds, long milliseconds) { return {seconds, milliseconds * 1'000'000}; }
+
+  qt::MinuteWatchSystem system(const char* refused = nullptr, bool timerfdWakes = true) {
+    auto s = qt::MinuteWatchSystem::real();
+    const auto realCreate = s.timerfdCreate;
+    const auto realSettime = s.timerfdSettime;
+    const std::string refuse = refused ? refused : "";
+    s.timerfdCreate = [=](int clockId, int flags) {
+      if (refuse != "timerfd_create") return realCreate(clockId, flags);
+      errno = EMFILE;
+      return -1;
+    };
+    s.timerfdSettime = [=, this](int fd, int, const itimerspec* next) {
+      if (refuse == "timerfd_settime") {
+        errno = EINVAL;
+        return -1;
+      }
+      deadlines.push_back(next->it_value.tv_sec);
+      itimerspec soon{};
+      soon.it_value.tv_nsec = 20'000'000;
+      return timerfdWakes ? realSettime(fd, 0, &soon) : 0;
+    };
+    s.now = [this] { return wallClock; };
+    s.zoneFile = dir.path() + "/localtime";
+    return s;
+  }
+  bool waitFor(const std::function<bool()>& done) {
+    QDeadlineTimer deadline(3000);
+    while (!done() && !deadline.hasExpired())
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    return done();
+  }
+
+  QTemporaryDir dir;
+  EventGate gate;
+  timespec wallClock = at(kMinuteStart - 1, 900);
+  std::vector<time_t> deadlines;
+  int wakes = 0;
+};
+
+TEST_F(MinuteWatch, WakesAtTheMinutesStartAndAfterTheClockIsSetArmsByTheNewTime) {
+  const struct {
+    const char* what;
+    timespec clockAtTheWake;
+    time_t nextDeadline;
+  } cases[] = {
+      {"the minute starts", at(kMinuteStart, 1), kMinuteStart + 60},
+      {"the clock is set five hours on", at(kMinuteStart + 5 * 3600 + 17, 500),
+       kMinuteStart + 5 * 3600 + 60},
+      {"the clock is set back", at(kMinuteStart - 600 + 59, 999), kMinuteStart - 600 + 60},
+  };
+  for (const auto& c : cases) {
+    wallClock = at(kMinuteStart - 1, 900);
+    deadlines.clear();
+    wakes = 0;
+    qt::QtClock clock(gate, system());
+    auto watch = clock.atEveryMinute([&] { ++wakes; });
+    ASSERT_EQ(deadlines, std::vector<time_t>{kMinuteStart}) << c.what;
+    wallClock = c.clockAtTheWake;
+    ASSERT_TRUE(waitFor([&] { return wakes > 0; })) << c.what;
+    EXPECT_EQ(deadlines.at(1), c.nextDeadline) << c.what;
+  }
+}
+
+TEST_F(MinuteWatch, ARefusedTimerfdFallsBackToATimerAndSaysSoOnce) {
+  for (const char* refused : {"timerfd_create", "timerfd_settime"}) {
+    wakes = 0;
+    wallClock = at(kMinuteStart - 1, 970);  // 30 ms before a minute starts
+    ::testing::internal::CaptureStderr();
+    {
+      qt::QtClock clock(gate, system(refused));
+      auto watch = clock.atEveryMinute([&] { ++wakes; });
+      EXPECT_TRUE(waitFor([&] { return wakes >= 2; })) << refused << ": woken " << wakes;
+    }
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said.find(refused), said.rfind(refused)) << said;
+    EXPECT_NE(said.find(refused), std::string::npos) << said;
+  }
+}
+
+TEST_F(MinuteWatch, AChangeOfTimeZoneWakesTheWatchersAlsoAfterTheFileWasReplaced) {
+  const QString zone = dir.path() + "/localtime";
+  auto write = [](const QString& path, const char* text) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) > 0;
+  };
+  ASSERT_TRUE(write(zone, "UTC"));
+  qt::QtClock clock(gate, system(nullptr, false));
+  auto watch = clock.atEveryMinute([&] { ++wakes; });
+  ASSERT_TRUE(write(dir.path() + "/new", "Europe/Moscow"));
+  ASSERT_EQ(::rename(qPrintable(dir.path() + "/new"), qPrintable(zone)), 0);
+  EXPECT_TRUE(waitFor([&] { return wakes > 0; })) << "replaced, as timedatectl does";
+  QCoreApplication::processEvents();
+  const int before = wakes;
+  ASSERT_TRUE(write(zone, "Asia/Tokyo"));
+  EXPECT_TRUE(waitFor([&] { return wakes > before; })) << "rewritten in place";
 }
 
 TEST(Autostart, TheExecLineQuotesWhatTheFormatWouldReadAsSpecial) {
