@@ -189,19 +189,24 @@ TEST_F(ActionDialog, NoToTheExitQuestionKeepsWaitingButRemembersTheChoice) {
   ASSERT_FALSE(world.boxes.shown.empty());
   EXPECT_EQ(world.boxes.shown.back().text, "Завершить работу квирло?");
   EXPECT_EQ(world.boxes.shown.back().flags, 4);
+  EXPECT_EQ(world.boxes.shown.back().title, "Квирло");
   EXPECT_FALSE(world.app->exists(WindowId::Form4));
   EXPECT_EQ(world.app->settings.IndicatorAction, 3);
   EXPECT_TRUE(world.app->form1().Timer1.enabled());
 }
 
-TEST_F(ActionDialog, CancelKeepsTheStoredChoice) {
+TEST_F(ActionDialog, CancelOrTheCloseBoxKeepsTheStoredChoice) {
   world.app->settings.IndicatorAction = 2;
-  Form4& d = dialog();
-  EXPECT_EQ(d.Option2.value(), 1);
-  d.Option1.click();
-  d.Command2.click();
-  EXPECT_EQ(world.app->settings.IndicatorAction, 2);
-  EXPECT_EQ(dialog().Option2.value(), 1) << "the next opening preselects it again";
+  for (bool closeBox : {false, true}) {
+    Form4& d = dialog();
+    EXPECT_EQ(d.Option2.value(), 1) << "the next opening preselects it again";
+    d.Option1.click();
+    closeBox ? d.requestClose() : d.Command2.click();
+    EXPECT_FALSE(world.app->exists(WindowId::Form4)) << closeBox;
+    EXPECT_TRUE(indicator().visible()) << closeBox;
+    EXPECT_EQ(world.app->settings.IndicatorAction, 2) << closeBox;
+  }
+  EXPECT_EQ(dialog().Option2.value(), 1);
 }
 
 TEST_F(ActionDialog, TheChoiceSurvivesASaveAndALoad) {

@@ -113,6 +113,7 @@ TEST_F(SettingsFile, SavingAndLoadingGivesBackEveryValue) {
   EXPECT_EQ(f.Option2.value(), 1);
   EXPECT_EQ(f.Check5.value(), 1);
   EXPECT_EQ(f.Check6.value(), 1);
+  EXPECT_EQ(f.Text5.text(), "D:\\TV\\tv.exe");
   EXPECT_EQ(f.Text1.text(), "@Behold TV@");
   EXPECT_FALSE(f.Text1.enabled());
   EXPECT_EQ(f.Command3.text(), "Кратко");
@@ -225,6 +226,18 @@ TEST_F(LoadCase, OnlyAnExactYesSwitchesTheTunerOn) {
   EXPECT_EQ(app.form1().Command3.text(), "Дополнительно");
   SaveSettings(app);
   EXPECT_NE(world.settingsFile().find("\r\nNO\r\n"), std::string::npos);
+}
+
+TEST_F(LoadCase, OnlyAnExactFullScreenSwitchTicksItsBox) {
+  const struct {
+    const char* line;
+    int ticked;
+  } cases[] = {{"-fs", 1}, {"  -fs", 1}, {"-FS", 0}, {"-fs ", 0}, {"fs", 0}, {"", 0}};
+  for (const auto& c : cases) {
+    App& app = load({"0", "0", "", "0", "0", "0", "", "0", "0", "YES", "D:\\tv.exe", "OFF",
+                     "-m:tv", c.line, "1", "0", "0", "0"});
+    EXPECT_EQ(app.form1().Check5.value(), c.ticked) << '"' << c.line << '"';
+  }
 }
 
 TEST_F(LoadCase, AnUnknownTunerModeSelectsNeitherButtonAndIsWrittenBackUnchanged) {

@@ -19,16 +19,18 @@
 #include <numbers>
 #include <unistd.h>
 
+#include "platform/media_player.h"
 #include "platform/qt/SoundLoop.h"
 
 namespace {
 
 QByteArray sineTone(int frequency, int durationMs, int rate) {
-  const int samples = rate * durationMs / 1000;
-  const int fade = std::min(samples / 2, rate / 200);  // 5 ms, so the tone does not click
+  // In 64 bits: 44100 samples a second pass the range of an int within a minute.
+  const qsizetype samples = qint64(rate) * durationMs / 1000;
+  const qsizetype fade = std::min<qsizetype>(samples / 2, rate / 200);  // 5 ms, no click
   QByteArray data(samples * 2, Qt::Uninitialized);
   auto* out = reinterpret_cast<qint16*>(data.data());
-  for (int i = 0; i < samples; ++i) {
+  for (qsizetype i = 0; i < samples; ++i) {
     double envelope = 1.0;
     if (i < fade) envelope = double(i) / fade;
     if (samples - i < fade) envelope = double(samples - i) / fade;
@@ -77,6 +79,7 @@ class Sounds : public QObject {
   }
   void play() { file().repeat(); }
   void tone(int frequency, int durationMs) {
+    durationMs = std::min(durationMs, kvirlo::Tone::LongestMs);
     if (!file_) idle_.start(durationMs + 3000);
     delete sink_;
     delete buffer_;
