@@ -47,6 +47,10 @@ class Sounds : public QObject {
     idle_.setInterval(3000);
     connect(&idle_, &QTimer::timeout, [] { QCoreApplication::quit(); });
   }
+  // The sink reads the tone's buffer to its last moment: it goes first. Left
+  // to the children's order, the buffer went first and the sound server's
+  // thread read freed memory as the helper ended.
+  ~Sounds() override { endTone(); }
 
   void command(const QByteArray& line) {
     const QString text = QString::fromUtf8(line);
@@ -81,10 +85,7 @@ class Sounds : public QObject {
   void tone(int frequency, int durationMs) {
     durationMs = std::min(durationMs, kvirlo::Tone::LongestMs);
     if (!file_) idle_.start(durationMs + 3000);
-    delete sink_;
-    delete buffer_;
-    sink_ = nullptr;
-    buffer_ = nullptr;
+    endTone();
     if (durationMs <= 0 || frequency < 37 || frequency > 32767) return;
     QAudioFormat format;
     format.setSampleRate(44100);
@@ -95,6 +96,14 @@ class Sounds : public QObject {
     buffer_->open(QIODevice::ReadOnly);
     sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), format, this);
     sink_->start(buffer_);
+  }
+
+  void endTone() {
+    if (sink_) sink_->stop();
+    delete sink_;
+    delete buffer_;
+    sink_ = nullptr;
+    buffer_ = nullptr;
   }
 
   kvirlo::qt::SoundLoop* file_ = nullptr;
