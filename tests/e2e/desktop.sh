@@ -8,6 +8,9 @@ desktop_up() {
   export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share
   mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM SESSION_MANAGER
+  # xdotool types Cyrillic only in a UTF-8 character type, which a freshly
+  # installed system without LANG does not have.
+  [ "$(locale charmap 2>/dev/null)" = UTF-8 ] || { unset LC_ALL; export LC_CTYPE=C.UTF-8; }
 
   Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$KV_TMP/display" >/dev/null 2>&1 &
   KV_XVFB=$!

@@ -6,14 +6,31 @@ import sys
 
 import pyatspi
 
+# Roles are told by their constant: the names the bus gives them change
+# between AT-SPI releases ("push button" became "button"). These keep one
+# name everywhere; any other role is printed as the bus names it.
+ROLE_NAMES = {
+    pyatspi.ROLE_TEXT: "text",
+    pyatspi.ROLE_ENTRY: "entry",
+    pyatspi.ROLE_PUSH_BUTTON: "push button",
+    pyatspi.ROLE_CHECK_BOX: "check box",
+    pyatspi.ROLE_RADIO_BUTTON: "radio button",
+    pyatspi.ROLE_SLIDER: "slider",
+    pyatspi.ROLE_SPIN_BUTTON: "spin button",
+    pyatspi.ROLE_TOGGLE_BUTTON: "toggle button",
+    pyatspi.ROLE_LABEL: "label",
+}
+WINDOW_ROLES = (pyatspi.ROLE_FRAME, pyatspi.ROLE_FILLER, pyatspi.ROLE_WINDOW, pyatspi.ROLE_DIALOG)
+
 
 def walk(node, window, out):
     try:
-        role, name = node.getRoleName(), node.name or ""
+        constant, name = node.getRole(), node.name or ""
+        role = ROLE_NAMES.get(constant) or node.getRoleName()
         count = node.childCount
     except Exception:  # a control gone while it was read
         return
-    if window is None and role in ("frame", "filler", "window", "dialog"):
+    if window is None and constant in WINDOW_ROLES:
         window = name
     elif window is not None:
         out.append(f"{window}\t{role}\t{name}")
