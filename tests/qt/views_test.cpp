@@ -382,5 +382,32 @@ TEST_F(Views, AScreenReaderHearsOptionButtonsAndNamesForFields) {
   EXPECT_TRUE(widget<QRadioButton>(main().Option2)->isChecked());
 }
 
+// A screen reader sets a field's whole text, toggles a box or an option and
+// presses a button with no key and no click of its own: the model hears each
+// as it hears typing and clicking.
+TEST_F(Views, WhatAScreenReaderChangesReachesTheModel) {
+  auto accessible = [&](const Control& c) {
+    return QAccessible::queryAccessibleInterface(viewOf(c.window())->widgetOf(c));
+  };
+  for (auto [field, text] : {std::pair{&main().Text1, "чай"}, {&main().Text2, "12"}, {&main().Text3, "34"}}) {
+    accessible(*field)->setText(QAccessible::Value, text);
+    EXPECT_EQ(field->text(), text) << field->name();
+  }
+  const QString toggle = QAccessibleActionInterface::toggleAction();
+  accessible(main().Check1)->actionInterface()->doAction(toggle);
+  EXPECT_EQ(main().Check1.value(), check::Unchecked);
+  EXPECT_FALSE(widget<QCheckBox>(main().Check2)->isEnabled()) << "its handler ran";
+  Form4& dialog = world.app->form4();
+  dialog.show();
+  for (int twice = 0; twice < 2; ++twice) {
+    accessible(dialog.Option2)->actionInterface()->doAction(toggle);
+    EXPECT_EQ(dialog.Option2.value(), 1);
+    EXPECT_TRUE(widget<QRadioButton>(dialog.Option2)->isChecked()) << "toggled again, it stays chosen";
+  }
+  accessible(main().Command1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !main().visible(); })) << "«Пуск» started the reminder";
+  EXPECT_EQ(world.store.values["running"], "ON");
+}
+
 }  // namespace
 }  // namespace kvirlo
