@@ -357,6 +357,32 @@ TEST_F(Windows, TheKeyboardAloneSetsAReminderAndEscClosesTheAlert) {
   EXPECT_EQ(world.app->existing(WindowId::Form2), nullptr);
 }
 
+TEST_F(Windows, TheArrowsGoRoundAnOptionGroupAndTheMenuKeyOpensTheMainMenu) {
+  Form4& dialog = world.app->form4();
+  dialog.show();
+  world.pump();
+  SetFocus(world.controlOf(dialog.Option1));
+  press(world, VK_DOWN);
+  EXPECT_EQ(GetFocus(), world.controlOf(dialog.Option2));
+  EXPECT_EQ(SendMessageW(world.controlOf(dialog.Option2), BM_GETCHECK, 0, 0), BST_CHECKED) << "and chose it";
+  press(world, VK_UP);
+  press(world, VK_UP);
+  EXPECT_EQ(GetFocus(), world.controlOf(dialog.Option3)) << "round the group";
+  EXPECT_EQ(dialog.Option3.value(), 1);
+  dialog.Command2.click();
+
+  form1().show();
+  world.pump();
+  SetFocus(world.controlOf(form1().Text2));
+  // The menu's own loop reads the keys after the Menu key: its first entry,
+  // «О программе», and Enter.
+  PostMessageW(GetFocus(), WM_KEYDOWN, VK_APPS, 0);
+  for (WPARAM key : {VK_DOWN, VK_RETURN}) PostMessageW(world.windowOf(form1()), WM_KEYDOWN, key, 0);
+  world.pump();
+  ASSERT_TRUE(world.app->exists(WindowId::formAbout));
+  EXPECT_TRUE(world.app->about().visible());
+}
+
 TEST_F(Windows, ScreenReadersFindANameForEveryFieldAndPictureButton) {
   // A field takes its name from the static text just before it.
   for (Window* w : std::initializer_list<Window*>{&form1(), &world.app->player(), &world.app->form2()})

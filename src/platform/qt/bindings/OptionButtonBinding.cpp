@@ -3,6 +3,8 @@
 
 #include "platform/qt/bindings/Binding.h"
 #include "platform/qt/text.h"
+#include "platform/qt/widgets.h"
+#include "platform/window.h"
 
 namespace kvirlo::qt {
 namespace {
@@ -34,6 +36,12 @@ class OptionButtonBinding : public Binding {
   void forwardInput() override {
     Control* c = &control_;
     connect(radio_, &QRadioButton::toggled, this, [this, c] { deliver([c] { c->click(); }); });
+    // The arrows go round the group: the program's group, not Qt's.
+    radio_->installEventFilter(new ArrowFilter(radio_, [self = guard(), c](bool forward) {
+      bool moved = false;
+      if (self) self->deliver([c, forward, &moved] { moved = c->window().moveInGroup(*c, forward); });
+      return moved;
+    }));
   }
 
  private:
