@@ -118,6 +118,12 @@ if wait_window "Квирло 3.0" 5 >/dev/null; then
       reader --act "Квирло" "Поехали" press
       check "the option the reader chose acts: the main window is back" window_shows "Квирло 3.0" 5
       check "and the dialog is gone" soon gone "Квирло"
+      # The Menu key at the focused control opens the window's menu; Down and
+      # Enter choose its first entry, About.
+      xdotool windowactivate --sync "$(wait_window "Квирло 3.0" 5)" >/dev/null 2>&1
+      sleep 0.3
+      xdotool key Menu; sleep 0.5; xdotool key Down Return
+      check "the Menu key opens the main menu, whose first entry is About" window_shows "О программе... Квирло 3.0" 5
     else
       check "the indicator's close box opens the action dialog" false
     fi
