@@ -5,6 +5,7 @@
 
 #include "platform/win32/win.h"
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "app/Form1.h"
 #include "alert/Form2.h"
@@ -118,6 +119,21 @@ TEST_F(Windows, ATrayMenuCommandReachesItsHandler) {
   EXPECT_TRUE(world.app->form3().visible());
   EXPECT_TRUE(IsWindowVisible(world.windowOf(world.app->form3())));
   EXPECT_TRUE(world.shell.addresses.empty()) << "no other entry ran";
+}
+
+// The icon's keyboard, as the shell reports it (Enter on the icon, then
+// Shift+F10): the same menu, its entries chosen by the arrows and Enter.
+TEST_F(Windows, TheTrayIconsMenuOpensFromTheKeyboard) {
+  world.system.tray.add({true, 1, "Квирло"});
+  HWND slug = world.windowOf(world.app->slug());
+  for (UINT event : {UINT(NIN_KEYSELECT), UINT(WM_CONTEXTMENU)}) {
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageW(slug, WM_KEYDOWN, key, 0);
+    SendMessageW(world.system.window.handle(), win32::Win32Tray::kCallbackMessage, 0, MAKELPARAM(event, 1));
+    world.pump();
+    EXPECT_TRUE(world.app->form3().visible()) << event;
+    world.app->form3().hide();
+  }
+  world.system.tray.remove({true, 1, "Квирло"});
 }
 
 TEST_F(Windows, TheIndicatorStaysOnTopWhenAskedAndGoesDownWhenNot) {
