@@ -27,7 +27,7 @@ struct WindowRequest {
     Bottom,      // put it behind all other windows, not top-most
     BeginDrag,   // move it with the pointer until the button is released
     Focus,       // give the keyboard focus to `control`, its text selected if `selectText`
-    PopupMenu,   // show `menu`'s entries at the pointer
+    PopupMenu,   // show `menu`'s entries at the pointer, or beside `control` when given
   };
   Kind kind;
   Control* control = nullptr;

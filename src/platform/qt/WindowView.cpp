@@ -263,15 +263,17 @@ void WindowView::request(const WindowRequest& r) {
       }
       break;
     case WindowRequest::Kind::PopupMenu:
-      if (r.menu) showMenu(*r.menu);
+      if (r.menu) showMenu(*r.menu, r.control);
       break;
   }
 }
 
-void WindowView::showMenu(MenuItem& root) {
+// At the pointer; opened from the keyboard, under the focused control.
+void WindowView::showMenu(MenuItem& root, const Control* beside) {
   QMenu menu;
   const auto items = fillMenu(menu, root);
-  QAction* chosen = menu.exec(QCursor::pos());
+  QWidget* under = beside ? widgetOf(*beside) : nullptr;
+  QAction* chosen = menu.exec(under ? under->mapToGlobal(QPoint(0, under->height())) : QCursor::pos());
   if (!chosen || !model_) return;
   auto it = items.find(chosen);
   if (it != items.end()) it->second->click();

@@ -50,7 +50,7 @@ class WindowView : public QObject, public View, private BindingHost {
   void applyBackColor();
   void keepOnScreen();
   void setStackingHint(Qt::WindowType hint);
-  void showMenu(MenuItem& menu);
+  void showMenu(MenuItem& menu, const Control* beside);
 
   Window* model_;
   EventGate& gate_;
