@@ -103,6 +103,7 @@ class Window {
   void setTopMost() { request({WindowRequest::Kind::TopMost}); }
   void sendToBottom() { request({WindowRequest::Kind::Bottom}); }
   void beginDrag() { request({WindowRequest::Kind::BeginDrag}); }
+  void callForAttention(const std::string& message);
   void popupMenu(MenuItem& menu);
   // Moving on by itself, the focus selects the field's text, so what the
   // user types next replaces it.
