@@ -249,6 +249,8 @@ void WindowView::request(const WindowRequest& r) {
       if (widget_ && widget_->isVisible()) {
         reportedActive_ = true;  // the activation that follows is this one
         useHandedOverToken(*widget_);
+        // Forward means out of the task bar too.
+        if (widget_->isMinimized()) widget_->setWindowState(widget_->windowState() & ~Qt::WindowMinimized);
         widget_->raise();
         widget_->activateWindow();
       }
