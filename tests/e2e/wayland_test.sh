@@ -34,7 +34,7 @@ store=$XDG_CONFIG_HOME/Kvirlo/Kvirlo.ini
 session() {  # session NAME [--xwayland]: the compositor, the program, the alert
   local name=$1; shift
   rm -rf "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"; : >"$KV_TMP/notices"
-  weston --backend=headless-backend.so --socket=kv-$name --width=1024 --height=768 --idle-time=0 \
+  weston --backend=headless-backend.so --use-pixman --socket=kv-$name --width=1024 --height=768 --idle-time=0 \
     --debug "$@" >"$KV_TMP/weston-$name.log" 2>&1 &
   weston_pid=$!
   export WAYLAND_DISPLAY=kv-$name
