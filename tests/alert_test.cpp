@@ -16,8 +16,17 @@ using testing::World;
 struct RequestLog : ModelObserver {
   void windowRequest(Window& w, const WindowRequest& r) override {
     if (r.kind == WindowRequest::Kind::TopMost) topMost.push_back(w.id());
+    // Asked once it shows, so that a desktop can point at a window it has.
+    if (r.kind == WindowRequest::Kind::Attention) attention.push_back({w.id(), w.visible(), r.message});
   }
   std::vector<WindowId> topMost;
+  struct Call {
+    WindowId window;
+    bool shown;
+    std::string message;
+    bool operator==(const Call&) const = default;
+  };
+  std::vector<Call> attention;
 };
 
 struct Alert : ::testing::Test {
@@ -61,6 +70,7 @@ TEST_F(Alert, OpensTopMostWithTheTextAndTheAlarm) {
   EXPECT_TRUE(alert.visible());
   EXPECT_EQ(log.topMost, std::vector<WindowId>{WindowId::Form2});
   EXPECT_EQ(alert.Text1.text(), "Напоминаю: Позвонить маме");
+  EXPECT_EQ(log.attention, (std::vector<RequestLog::Call>{{WindowId::Form2, true, "Напоминаю: Позвонить маме"}}));
   EXPECT_FALSE(world.app->exists(WindowId::Form3));
   EXPECT_TRUE(alert.Timer1.enabled());
   ASSERT_TRUE(world.app->exists(WindowId::Player));

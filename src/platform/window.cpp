@@ -106,6 +106,12 @@ void Window::activate() {
   Form_Activate();
 }
 
+void Window::callForAttention(const std::string& message) {
+  WindowRequest r{WindowRequest::Kind::Attention};
+  r.message = message;
+  request(r);
+}
+
 void Window::popupMenu(MenuItem& menu, Control* beside) {
   WindowRequest r{WindowRequest::Kind::PopupMenu};
   r.menu = &menu;

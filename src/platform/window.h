@@ -103,6 +103,7 @@ class Window {
   void setTopMost() { request({WindowRequest::Kind::TopMost}); }
   void sendToBottom() { request({WindowRequest::Kind::Bottom}); }
   void beginDrag() { request({WindowRequest::Kind::BeginDrag}); }
+  void callForAttention(const std::string& message);
   // At the pointer, or beside `beside` when the keyboard asked for it.
   void popupMenu(MenuItem& menu, Control* beside = nullptr);
   // Moving on by itself, the focus selects the field's text, so what the

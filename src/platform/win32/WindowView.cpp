@@ -339,6 +339,8 @@ void WindowView::request(const WindowRequest& r) {
     case WindowRequest::Kind::PopupMenu:
       if (r.menu) showMenu(*r.menu, r.control);
       break;
+    case WindowRequest::Kind::Attention:
+      break;  // the window is top-most here: nothing covers it
   }
 }
 
