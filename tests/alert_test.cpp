@@ -120,6 +120,29 @@ TEST_F(Alert, ContinueStopsTheSoundAndBringsBackTheMainWindow) {
   EXPECT_EQ(world.media.alive, 0) << "nothing sounds again";
 }
 
+// Once seen, a reminder is over: no later start after a crash may bring it
+// back. One started while the alert was open still waits.
+TEST_F(Alert, ADismissedReminderIsNoLongerPendingUnlessANewOneWasStarted) {
+  for (const char* how : {"Продолжить", "Esc", "a new reminder first"}) {
+    ASSERT_TRUE(world.start());
+    ASSERT_TRUE(fire());
+    EXPECT_EQ(world.store.values["running"], "ON") << how;
+    const bool another = how[0] == 'a';
+    if (another) world.startReminder("ещё", "23", "59");
+    if (how[0] == 'E') world.app->form2().keyDown(keys::Escape);
+    else world.app->form2().Command2.click();
+    EXPECT_FALSE(world.app->exists(WindowId::Form2)) << how;
+    EXPECT_EQ(world.store.values["running"], another ? "ON" : "OFF") << how;
+    EXPECT_EQ(world.autostart.entries.count("Квирло 3.01"), another ? 1u : 0u) << how;
+    ASSERT_TRUE(world.start());  // the session ends without the program's exit
+    EXPECT_EQ(main().Timer1.enabled(), another) << how;
+    EXPECT_EQ(main().visible(), !another) << how;
+  }
+  world.startReminder("снова", "23", "59");
+  EXPECT_EQ(world.store.values["running"], "ON") << "a new start records it again";
+  EXPECT_EQ(world.autostart.entries.count("Квирло 3.01"), 1u);
+}
+
 TEST_F(Alert, TheCloseBoxIsContinue) {
   ASSERT_TRUE(fire());
   world.app->form2().requestClose();

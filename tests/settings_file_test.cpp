@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "app/App.h"
 #include "app/Form1.h"
 #include "fakes/world.h"
@@ -210,12 +213,35 @@ TEST_F(LoadCase, AShortFileSetsWhatItHoldsAndLeavesTheRestAtTheirDefaults) {
 }
 
 TEST_F(LoadCase, LettersWhereANumberBelongsReadAsZeroAndTheRestReadsOn) {
-  App& app = load({"серый", " 16777215 ", "x.wav", "-1 ", "0", "0", "SoundCard", "670", "670",
+  App& app = load({"серый", " 16777215 ", "x.wav", "-1 ", "0", "0", "SoundCard", "громко", "670",
                    "NO", "", "OFF", "-m:fm", "", " 7 ", "0", "0", "0"});
-  EXPECT_EQ(app.settings.FormColor, 0);
-  EXPECT_EQ(app.form1().backColor(), rgb(0, 0, 0));
+  EXPECT_EQ(app.settings.FormColor, 14737632) << "a colour that is no number keeps the design's";
+  EXPECT_EQ(app.form1().backColor(), rgb(0xE0, 0xE0, 0xE0));
+  EXPECT_EQ(app.settings.BeepFrequency, 0);
   EXPECT_EQ(app.settings.TunerMode, "-m:fm");
   EXPECT_EQ(app.settings.TunerChannel, 7);
+}
+
+// A damaged colour line must not leave the window black with black text for
+// good; a number the user chose, black included, is taken as it stands.
+TEST_F(LoadCase, AColourLineThatIsNoNumberKeepsTheDesignColourAndTheFileThenSavesIt) {
+  const struct {
+    std::string line;
+    std::optional<double> read;  // none: the design colours
+  } cases[] = {
+      {"\x93\xff\x01\x7f", {}}, {"белый", {}}, {"", {}}, {"12 серых", {}}, {" 255 ", 255},
+      {"-5 ", -5}, {" 0 ", 0}, {"0", 0},
+  };
+  for (const auto& c : cases) {
+    App& app = load({c.line, c.line});
+    EXPECT_EQ(app.settings.FormColor, c.read.value_or(14737632)) << c.line;
+    EXPECT_EQ(app.settings.FieldColor, c.read.value_or(16777215)) << c.line;
+    SaveSettings(app);
+    if (!c.read) {
+      EXPECT_EQ(world.settingsFile().substr(0, 24), " 14737632 \r\n 16777215 \r\n") << c.line;
+    }
+  }
+  EXPECT_EQ(world.app->form1().Text1.backColor(), rgb(0, 0, 0)) << "black, as chosen";
 }
 
 TEST_F(LoadCase, OnlyAnExactYesSwitchesTheTunerOn) {

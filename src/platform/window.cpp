@@ -83,6 +83,12 @@ void Window::setBackColor(Colour colour) {
   if (colour == backColor_) return;
   backColor_ = colour;
   changed(Property::BackColor);
+  backdropChanged(nullptr);
+}
+
+void Window::backdropChanged(const Control* beneath) {
+  for (Control* c : controls_)
+    if (c->container == beneath) c->backdropChanged();
 }
 
 void Window::show() {

@@ -136,6 +136,9 @@ class Window {
   void addTimer(Timer& timer) { timers_.push_back(&timer); }
   void addMenu(MenuItem& menu) { menus_.push_back(&menu); }
   void controlChanged(Control& control, Property property);
+  // The back colour of `beneath` (a frame; null: the window) changed, and
+  // with it, perhaps, whether the controls on it paint their own backs.
+  void backdropChanged(const Control* beneath);
   void clearOtherOptions(Control& chosen);
   bool isUnloaded() const { return unloaded_; }
   // The owner calls this once the window is built: from then on the

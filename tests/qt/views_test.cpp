@@ -343,6 +343,15 @@ TEST_F(Views, UncolouredLabelsShowTheirWindowAndDisabledControlsLookDisabled) {
   ASSERT_FALSE(greyed->isEnabled());
   EXPECT_EQ(greyed->palette().color(QPalette::Disabled, QPalette::WindowText),
             QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
+  QLineEdit* channel = widget<QLineEdit>(main().Text4);
+  ASSERT_FALSE(channel->isEnabled());
+  EXPECT_EQ(channel->palette().color(QPalette::Disabled, QPalette::Text),
+            QApplication::palette().color(QPalette::Disabled, QPalette::Text));
+  // On any form colour, "Час." keeps its own.
+  main().paintFormColor(rgb(10, 20, 30));
+  QLabel* hour = widget<QLabel>(main().Label4);
+  EXPECT_TRUE(hour->autoFillBackground());
+  EXPECT_EQ(hour->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0));
 }
 
 }  // namespace

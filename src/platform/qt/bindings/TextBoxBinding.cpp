@@ -46,7 +46,10 @@ class TextBoxBinding : public Binding {
   void applyColours() override {
     QPalette palette = widget()->palette();
     palette.setColor(QPalette::Base, toQColor(control_.backColor()));
-    palette.setColor(QPalette::Text, toQColor(control_.foreColor()));
+    // A disabled field keeps the platform's grey text, as every other
+    // disabled control does.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+      palette.setColor(group, QPalette::Text, toQColor(control_.foreColor()));
     widget()->setPalette(palette);
   }
 
