@@ -51,6 +51,10 @@ class Sounds : public QObject {
   // to the children's order, the buffer went first and the sound server's
   // thread read freed memory as the helper ended.
   ~Sounds() override { endTone(); }
+  void quiet() {
+    endTone();
+    if (file_) file_->stop();
+  }
 
   void command(const QByteArray& line) {
     const QString text = QString::fromUtf8(line);
@@ -131,5 +135,11 @@ int main(int argc, char** argv) {
     for (int end; (end = pending.indexOf('\n')) >= 0; pending.remove(0, end + 1))
       sounds.command(pending.left(end));
   });
-  return app.exec();
+  const int status = app.exec();
+  // Silence first, then end without tearing Qt's sound backend down: its
+  // thread to the sound server can still be answering while static objects
+  // go, and a helper that ends has nothing left to tidy.
+  sounds.quiet();
+  std::fflush(stdout);
+  ::_exit(status);
 }
