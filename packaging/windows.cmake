@@ -30,6 +30,7 @@ endif()
 
 # Each file stamped with the sources' time, not the build's.
 set(zipped ${CMAKE_CURRENT_BINARY_DIR}/zip)
+file(MAKE_DIRECTORY ${zipped})  # the command runs in it
 add_custom_command(OUTPUT ${zip}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${KVIRLO_PACKAGE_DIR} ${zipped}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:kvirlo> ${licence} ${notices} ${zipped}
