@@ -11,6 +11,8 @@
 
 #include <xcb/xcb.h>
 
+#include "platform/qt/xcb_atom.h"
+
 namespace kvirlo::qt {
 namespace {
 
@@ -32,23 +34,13 @@ std::string environment(const char* name) {
   return value ? word(value) : std::string();
 }
 
-struct FreeReply {
-  void operator()(void* reply) const { std::free(reply); }
-};
-
-xcb_atom_t atom(xcb_connection_t* c, const char* name) {
-  std::unique_ptr<xcb_intern_atom_reply_t, FreeReply> reply(
-      xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
-  return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
-
 // The startup notification is over: the launcher's busy cursor and the
 // desktop's "is ready" note go. Sent in 20-byte pieces, the first under
 // its own type, the message ending with its NUL.
 void endStartup(xcb_connection_t* c, xcb_window_t from, const std::string& id) {
   const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-  const xcb_atom_t begin = atom(c, "_NET_STARTUP_INFO_BEGIN");
-  const xcb_atom_t more = atom(c, "_NET_STARTUP_INFO");
+  const xcb_atom_t begin = xcbAtom(c, "_NET_STARTUP_INFO_BEGIN");
+  const xcb_atom_t more = xcbAtom(c, "_NET_STARTUP_INFO");
   if (!screen || begin == XCB_ATOM_NONE || more == XCB_ATOM_NONE) return;
   const std::string message = "remove: ID=" + id;
   for (std::size_t at = 0; at <= message.size(); at += 20) {
@@ -71,8 +63,8 @@ void useStartupId(QWidget& window, const std::string& id) {
   if (!x11 || !x11->connection() || !window.windowHandle()) return;
   xcb_connection_t* c = x11->connection();
   const auto handle = static_cast<xcb_window_t>(window.windowHandle()->winId());
-  const xcb_atom_t property = atom(c, "_NET_STARTUP_ID");
-  const xcb_atom_t utf8 = atom(c, "UTF8_STRING");
+  const xcb_atom_t property = xcbAtom(c, "_NET_STARTUP_ID");
+  const xcb_atom_t utf8 = xcbAtom(c, "UTF8_STRING");
   if (property != XCB_ATOM_NONE && utf8 != XCB_ATOM_NONE)
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, handle, property, utf8, 8,
                         static_cast<uint32_t>(id.size()), id.data());

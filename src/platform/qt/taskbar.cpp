@@ -10,26 +10,18 @@
 
 #include <xcb/xcb.h>
 
+#include "platform/qt/xcb_atom.h"
+
 namespace kvirlo::qt {
 namespace {
-
-struct FreeReply {
-  void operator()(void* reply) const { std::free(reply); }
-};
-
-xcb_atom_t atom(xcb_connection_t* c, const char* name) {
-  std::unique_ptr<xcb_intern_atom_reply_t, FreeReply> reply(
-      xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
-  return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
 
 // The request a window manager hears for a window it already manages.
 void askToSkip(QWidget& window) {
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   if (!x11 || !x11->connection()) return;
   xcb_connection_t* c = x11->connection();
-  const xcb_atom_t state = atom(c, "_NET_WM_STATE");
-  const xcb_atom_t skip = atom(c, "_NET_WM_STATE_SKIP_TASKBAR");
+  const xcb_atom_t state = xcbAtom(c, "_NET_WM_STATE");
+  const xcb_atom_t skip = xcbAtom(c, "_NET_WM_STATE_SKIP_TASKBAR");
   const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
   if (state == XCB_ATOM_NONE || skip == XCB_ATOM_NONE || !screen || !window.windowHandle()) return;
   xcb_client_message_event_t event{};
