@@ -12,7 +12,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WERROR ?=
 CONFIGURE = $(if $(WERROR),-DKVIRLO_WERROR=$(WERROR)) >/dev/null
 
-.PHONY: all deps linux checked windows test package fuzz run bench screenshots clean
+.PHONY: all deps linux checked windows test package check-reproducible fuzz run bench screenshots clean
 
 all: linux windows
 
@@ -39,12 +39,20 @@ test: linux checked windows
 	@echo "Tests of the Windows build, under Wine:"
 	@ctest --preset windows
 
+# The packages' dates and file times: the last commit's, unless given, so
+# that the same sources make the same packages.
+package check-reproducible: export SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+
 # The .deb, the Windows installer and the bare Windows program, in
 # build/packages. The tests of each build make and try its packages too.
 package: linux windows
 	@cmake --build --preset linux --target deb
 	@cmake --build --preset windows --target installer win64_zip
 	@ls -l $(PACKAGES)
+
+# Every package built twice in fresh build trees, compared byte for byte.
+check-reproducible: deps
+	@tests/packages/reproducible.sh
 
 fuzz: checked
 	@scripts/fuzz $(CHECKED)/tests/kvirlo_startup_fuzz $(FUZZ_SECONDS)

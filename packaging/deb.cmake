@@ -1,5 +1,6 @@
 # The .deb, made by CPack from what `cmake --install` puts under the prefix,
-# with a manual page and the documents Debian asks of every package.
+# with a manual page, what a software centre lists, and the documents Debian
+# asks of every package.
 include(GNUInstallDirs)
 # Whoever publishes the package puts a real address here.
 set(KVIRLO_MAINTAINER "The Kvirlo developers <kvirlo@localhost>" CACHE STRING
@@ -7,18 +8,22 @@ set(KVIRLO_MAINTAINER "The Kvirlo developers <kvirlo@localhost>" CACHE STRING
 set(docs ${CMAKE_CURRENT_BINARY_DIR}/docs)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/kvirlo.1.in ${docs}/kvirlo.1 @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${docs}/changelog @ONLY)
-file(WRITE ${docs}/kvirlo-sound.1 ".so man1/kvirlo.1\n")
 # Compressed without a time stamp, so the same sources make the same package.
-foreach(doc kvirlo.1 kvirlo-sound.1 changelog)
+foreach(doc kvirlo.1 changelog)
   add_custom_command(OUTPUT ${docs}/${doc}.gz
     COMMAND gzip -9nf -k ${doc}
     DEPENDS ${docs}/${doc} WORKING_DIRECTORY ${docs})
   list(APPEND compressed ${docs}/${doc}.gz)
 endforeach()
 add_custom_target(kvirlo_docs ALL DEPENDS ${compressed})
-install(FILES ${docs}/kvirlo.1.gz ${docs}/kvirlo-sound.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${docs}/kvirlo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${docs}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kvirlo)
+
+set(KVIRLO_APP_ID org.example.kvirlo)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/${KVIRLO_APP_ID}.metainfo.xml.in
+               ${docs}/${KVIRLO_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${docs}/${KVIRLO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE arch
                 OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
@@ -41,11 +46,15 @@ set(CPACK_DEBIAN_FILE_NAME ${deb})
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${arch})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KVIRLO_HOMEPAGE})
+# The libraries' packages are the building system's own (dpkg-shlibdeps), so
+# a package built on Debian 13 names Debian 13's.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Beyond the libraries: the plugins that play the alarm, and Qt's own Russian
-# texts for the buttons of its dialogs.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-translations-l10n")
+# Beyond the libraries: the plugins that play the alarm.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+# The program runs without these: Qt's own dialogs then have English buttons,
+# and a Wayland desktop without XWayland has nothing to show the windows on.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small desktop reminder with a Russian interface")
 set(CPACK_PACKAGE_DESCRIPTION "Type a text, an hour and a minute, and Kvirlo hides and waits, showing a tiny
@@ -56,7 +65,8 @@ A reminder that waits survives a crash or a power cut.")
 include(CPack)
 
 add_custom_target(deb
-  COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
+  COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${KVIRLO_SOURCE_DATE_EPOCH}
+          ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
   COMMAND ${CMAKE_COMMAND} -E make_directory ${KVIRLO_PACKAGE_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy ${CPACK_PACKAGE_DIRECTORY}/${deb} ${KVIRLO_PACKAGE_DIR}/
   DEPENDS kvirlo kvirlo-sound kvirlo_docs
@@ -69,7 +79,7 @@ if(KVIRLO_TESTS)
   set_tests_properties(deb_made PROPERTIES FIXTURES_SETUP deb RUN_SERIAL TRUE)
   add_test(NAME deb_package
            COMMAND bash ${PROJECT_SOURCE_DIR}/tests/packages/deb_test.sh ${KVIRLO_PACKAGE_DIR}/${deb}
-                   ${PROJECT_VERSION})
+                   ${PROJECT_VERSION} ${KVIRLO_HOMEPAGE})
   set_tests_properties(deb_package PROPERTIES FIXTURES_REQUIRED deb SKIP_RETURN_CODE 77
                        RUN_SERIAL TRUE TIMEOUT 120)
 endif()

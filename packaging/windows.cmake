@@ -3,6 +3,12 @@
 set(setup ${KVIRLO_PACKAGE_DIR}/kvirlo-${PROJECT_VERSION}-setup.exe)
 set(zip ${KVIRLO_PACKAGE_DIR}/kvirlo-${PROJECT_VERSION}-win64.zip)
 math(EXPR minor "${PROJECT_VERSION_MINOR}")
+# Beside the program in both: its licence, and the notices of the runtime
+# linked into it. Windows' Notepad wants CR LF.
+set(licence ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt)
+set(notices ${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${licence} NEWLINE_STYLE CRLF)
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/THIRD-PARTY-NOTICES.txt ${notices} NEWLINE_STYLE CRLF)
 
 find_program(MAKENSIS makensis)
 if(MAKENSIS)
@@ -10,9 +16,11 @@ if(MAKENSIS)
     COMMAND ${CMAKE_COMMAND} -E make_directory ${KVIRLO_PACKAGE_DIR}
     COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8 -DVERSION=${PROJECT_VERSION}
             -DFILE_VERSION=${PROJECT_VERSION_MAJOR}.${minor}.0.0 -DEXE=$<TARGET_FILE:kvirlo>
-            -DICON=${PROJECT_SOURCE_DIR}/data/kvirlo.ico -DOUTFILE=${setup}
+            -DICON=${PROJECT_SOURCE_DIR}/data/kvirlo.ico -DLICENSE=${licence} -DNOTICES=${notices}
+            -DHOMEPAGE=${KVIRLO_HOMEPAGE} -DOUTFILE=${setup}
             ${CMAKE_CURRENT_SOURCE_DIR}/kvirlo.nsi
     DEPENDS kvirlo ${CMAKE_CURRENT_SOURCE_DIR}/kvirlo.nsi ${PROJECT_SOURCE_DIR}/data/kvirlo.ico
+            ${licence} ${notices}
     COMMENT "Making kvirlo-${PROJECT_VERSION}-setup.exe")
   add_custom_target(installer DEPENDS ${setup})
 else()
@@ -20,11 +28,18 @@ else()
                     COMMAND ${CMAKE_COMMAND} -E false)
 endif()
 
+# Each file stamped with the sources' time, not the build's.
+set(zipped ${CMAKE_CURRENT_BINARY_DIR}/zip)
 add_custom_command(OUTPUT ${zip}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${KVIRLO_PACKAGE_DIR}
-  COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip kvirlo.exe
-  DEPENDS kvirlo
-  WORKING_DIRECTORY $<TARGET_FILE_DIR:kvirlo>
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${KVIRLO_PACKAGE_DIR} ${zipped}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:kvirlo> ${licence} ${notices} ${zipped}
+  # A zip keeps local times: in UTC, they are the same on every builder.
+  COMMAND ${CMAKE_COMMAND} -E env TZ=UTC
+          ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip "--mtime=${KVIRLO_RELEASE_STAMP}"
+          kvirlo.exe LICENSE.txt THIRD-PARTY-NOTICES.txt
+  DEPENDS kvirlo ${licence} ${notices}
+  WORKING_DIRECTORY ${zipped}
+  VERBATIM
   COMMENT "Making kvirlo-${PROJECT_VERSION}-win64.zip")
 add_custom_target(win64_zip DEPENDS ${zip})
 
@@ -35,7 +50,7 @@ if(KVIRLO_TESTS)
   set_tests_properties(windows_packages_made PROPERTIES FIXTURES_SETUP windows_packages RUN_SERIAL TRUE)
   add_test(NAME windows_installer
            COMMAND bash ${PROJECT_SOURCE_DIR}/tests/packages/installer_test.sh ${setup} ${zip}
-                   ${PROJECT_VERSION})
+                   ${PROJECT_VERSION} ${KVIRLO_HOMEPAGE})
   set_tests_properties(windows_installer PROPERTIES FIXTURES_REQUIRED windows_packages
                        SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 300)
 endif()

@@ -16,8 +16,17 @@ using testing::World;
 struct RequestLog : ModelObserver {
   void windowRequest(Window& w, const WindowRequest& r) override {
     if (r.kind == WindowRequest::Kind::TopMost) topMost.push_back(w.id());
+    // Asked once it shows, so that a desktop can point at a window it has.
+    if (r.kind == WindowRequest::Kind::Attention) attention.push_back({w.id(), w.visible(), r.message});
   }
   std::vector<WindowId> topMost;
+  struct Call {
+    WindowId window;
+    bool shown;
+    std::string message;
+    bool operator==(const Call&) const = default;
+  };
+  std::vector<Call> attention;
 };
 
 struct Alert : ::testing::Test {
@@ -62,6 +71,7 @@ TEST_F(Alert, OpensTopMostWithTheTextAndTheAlarm) {
   EXPECT_TRUE(alert.visible());
   EXPECT_EQ(log.topMost, std::vector<WindowId>{WindowId::Form2});
   EXPECT_EQ(alert.Text1.text(), "Напоминаю: Позвонить маме");
+  EXPECT_EQ(log.attention, (std::vector<RequestLog::Call>{{WindowId::Form2, true, "Напоминаю: Позвонить маме"}}));
   EXPECT_FALSE(world.app->exists(WindowId::Form3));
   EXPECT_TRUE(alert.Timer1.enabled());
   ASSERT_TRUE(world.app->exists(WindowId::Player));
@@ -109,6 +119,29 @@ TEST_F(Alert, ContinueStopsTheSoundAndBringsBackTheMainWindow) {
   EXPECT_FALSE(world.app->form3().visible()) << "the indicator stays gone";
   world.clock.advance(Milliseconds(5000));
   EXPECT_EQ(world.media.alive, 0) << "nothing sounds again";
+}
+
+// Once seen, a reminder is over: no later start after a crash may bring it
+// back. One started while the alert was open still waits.
+TEST_F(Alert, ADismissedReminderIsNoLongerPendingUnlessANewOneWasStarted) {
+  for (const char* how : {"Продолжить", "Esc", "a new reminder first"}) {
+    ASSERT_TRUE(world.start());
+    ASSERT_TRUE(fire());
+    EXPECT_EQ(world.store.values["running"], "ON") << how;
+    const bool another = how[0] == 'a';
+    if (another) world.startReminder("ещё", "23", "59");
+    if (how[0] == 'E') world.app->form2().keyDown(keys::Escape);
+    else world.app->form2().Command2.click();
+    EXPECT_FALSE(world.app->exists(WindowId::Form2)) << how;
+    EXPECT_EQ(world.store.values["running"], another ? "ON" : "OFF") << how;
+    EXPECT_EQ(world.autostart.entries.count("Квирло 3.01"), another ? 1u : 0u) << how;
+    ASSERT_TRUE(world.start());  // the session ends without the program's exit
+    EXPECT_EQ(main().Timer1.enabled(), another) << how;
+    EXPECT_EQ(main().visible(), !another) << how;
+  }
+  world.startReminder("снова", "23", "59");
+  EXPECT_EQ(world.store.values["running"], "ON") << "a new start records it again";
+  EXPECT_EQ(world.autostart.entries.count("Квирло 3.01"), 1u);
 }
 
 TEST_F(Alert, TheCloseBoxIsContinue) {

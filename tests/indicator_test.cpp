@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "alert/Form2.h"
 #include "app/App.h"
 #include "app/Form1.h"
 #include "fakes/world.h"
 #include "indicator/Form3.h"
 #include "indicator/Form4.h"
+#include "platform/numbers.h"
 #include "settings/settings_module.h"
 #include "tray/frmSlug.h"
 
@@ -77,11 +79,29 @@ TEST_F(Indicator, TheCountIsRightTheMomentItShowsAndSharesTheMinutesWakeUp) {
   EXPECT_EQ(world.clock.wakeUps(), wakeUps + 1) << "the watch and the count wake together";
 }
 
-TEST_F(Indicator, ARecreatedIndicatorStandsAtItsDesignPlace) {
-  indicator().setLeft(300);
-  world.app->unload(WindowId::Form3);
-  EXPECT_EQ(indicator().left(), Form3::DesignLeft);
-  EXPECT_EQ(indicator().top(), Form3::DesignTop);
+TEST_F(Indicator, AfterEachAlertTheIndicatorComesBackWhereItLastStoodAndTheFileKeepsIt) {
+  std::vector<std::string> lines(18, " 0 ");
+  lines[15] = " 300 ";
+  lines[16] = " 600 ";
+  world.writeSettings(lines);
+  ASSERT_TRUE(world.start());
+  // The place read from the file, then where the user dragged it.
+  struct Place {
+    double left, top;
+  };
+  for (const Place place : {Place{300, 600}, Place{9000, 1200}}) {
+    world.startReminder("x", "0", "0");  // due at once
+    world.clock.advance(Milliseconds(100));
+    ASSERT_TRUE(world.app->exists(WindowId::Form2));
+    EXPECT_FALSE(world.app->exists(WindowId::Form3));
+    world.app->form2().Command2.click();
+    world.startReminder("x", "23", "59");
+    EXPECT_EQ(indicator().left(), place.left);
+    EXPECT_EQ(indicator().top(), place.top);
+    const std::string tail = " " + formatNumber(place.left) + " \r\n " + formatNumber(place.top) + " \r\n 0 \r\n";
+    EXPECT_TRUE(world.settingsFile().ends_with(tail)) << world.settingsFile();
+    indicator().noteMovedTo(9000, 1200);
+  }
 }
 
 TEST_F(Indicator, OnTopWhenAskedAndThenItTicksTheIndicatorBox) {
@@ -189,19 +209,24 @@ TEST_F(ActionDialog, NoToTheExitQuestionKeepsWaitingButRemembersTheChoice) {
   ASSERT_FALSE(world.boxes.shown.empty());
   EXPECT_EQ(world.boxes.shown.back().text, "Завершить работу квирло?");
   EXPECT_EQ(world.boxes.shown.back().flags, 4);
+  EXPECT_EQ(world.boxes.shown.back().title, "Квирло");
   EXPECT_FALSE(world.app->exists(WindowId::Form4));
   EXPECT_EQ(world.app->settings.IndicatorAction, 3);
   EXPECT_TRUE(world.app->form1().Timer1.enabled());
 }
 
-TEST_F(ActionDialog, CancelKeepsTheStoredChoice) {
+TEST_F(ActionDialog, CancelOrTheCloseBoxKeepsTheStoredChoice) {
   world.app->settings.IndicatorAction = 2;
-  Form4& d = dialog();
-  EXPECT_EQ(d.Option2.value(), 1);
-  d.Option1.click();
-  d.Command2.click();
-  EXPECT_EQ(world.app->settings.IndicatorAction, 2);
-  EXPECT_EQ(dialog().Option2.value(), 1) << "the next opening preselects it again";
+  for (bool closeBox : {false, true}) {
+    Form4& d = dialog();
+    EXPECT_EQ(d.Option2.value(), 1) << "the next opening preselects it again";
+    d.Option1.click();
+    closeBox ? d.requestClose() : d.Command2.click();
+    EXPECT_FALSE(world.app->exists(WindowId::Form4)) << closeBox;
+    EXPECT_TRUE(indicator().visible()) << closeBox;
+    EXPECT_EQ(world.app->settings.IndicatorAction, 2) << closeBox;
+  }
+  EXPECT_EQ(dialog().Option2.value(), 1);
 }
 
 TEST_F(ActionDialog, TheChoiceSurvivesASaveAndALoad) {

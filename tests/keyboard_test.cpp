@@ -5,6 +5,7 @@
 #include "app/Form1.h"
 #include "fakes/world.h"
 #include "indicator/Form4.h"
+#include "platform/tab_order.h"
 #include "sound/Player.h"
 #include "tray/formAbout.h"
 
@@ -17,8 +18,10 @@ using testing::World;
 struct FocusRecorder : ModelObserver {
   void windowRequest(Window&, const WindowRequest& r) override {
     if (r.kind == WindowRequest::Kind::Focus) focus.push_back({r.control, r.selectText});
+    if (r.kind == WindowRequest::Kind::PopupMenu) menus.push_back({r.menu, r.control});
   }
   std::vector<std::pair<Control*, bool>> focus;
+  std::vector<std::pair<MenuItem*, Control*>> menus;
 };
 
 struct Keyboard : ::testing::Test {
@@ -74,6 +77,32 @@ TEST_F(Keyboard, EscClosesTheAlertTheSoundWindowAndAboutButNoOtherWindow) {
   EXPECT_TRUE(world.app->form4().visible()) << "the action dialog has no cancel";
   f().keyDown(keys::Escape);
   EXPECT_TRUE(f().visible());
+}
+
+// The arrows go round an option group, choosing as they go; Tab still stops
+// at each option.
+TEST_F(Keyboard, TheArrowsGoRoundAnOptionGroupAndChoose) {
+  Form4& d = world.app->form4();
+  f().Command3.click();  // the extended layout, TV and FM in sight
+  f().Check3.click();    // and in use
+  struct Case { Control* from; bool forward; Control* to; };
+  for (const Case& c : {Case{&d.Option1, true, &d.Option2}, Case{&d.Option3, true, &d.Option1},
+                        Case{&d.Option1, false, &d.Option3}, Case{&f().Option2, true, &f().Option1},
+                        Case{&f().Option1, false, &f().Option2}, Case{&d.Command1, true, nullptr}}) {
+    EXPECT_EQ(c.from->window().moveInGroup(*c.from, c.forward), c.to != nullptr) << c.from->name();
+    if (!c.to) continue;
+    EXPECT_EQ(recorder.focus.back().first, c.to) << c.from->name();
+    EXPECT_EQ(c.to->value(), 1) << c.from->name();
+  }
+  EXPECT_EQ(world.app->settings.TunerMode, "-m:fm");
+  EXPECT_EQ(nextInTabOrder(d, &d.Option1, true), &d.Option2);
+}
+
+TEST_F(Keyboard, TheMenuKeyOpensTheMainMenuBesideTheFocusedControlOnly) {
+  EXPECT_TRUE(f().menuKey(&f().Text2));
+  ASSERT_EQ(recorder.menus.size(), 1u);
+  EXPECT_EQ(recorder.menus.back(), std::make_pair(&f().mnuMeny, &f().Text2));
+  EXPECT_FALSE(world.app->form4().menuKey(&world.app->form4().Option1)) << "the dialog has no menu";
 }
 
 }  // namespace

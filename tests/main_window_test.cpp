@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 #include "app/App.h"
 #include "app/Form1.h"
 #include "fakes/world.h"
@@ -35,6 +38,34 @@ TEST_F(MainWindow, TheFormColourPaintsItsListAndNothingElse) {
   EXPECT_EQ(f().Command3.backColor(), button);
   EXPECT_EQ(f().Text6.backColor(), text6);
   EXPECT_EQ(f().Text1.backColor(), rgb(255, 255, 255));
+}
+
+// What a view last heard of each control's own back, as it mirrors the model.
+struct BackLog : ModelObserver {
+  void controlChanged(Control& c, Property p) override {
+    if (p == Property::BackColor) paints[c.name()] = c.paintsBack();
+  }
+  std::map<std::string, bool> paints;
+};
+
+TEST_F(MainWindow, HourAndMinuteLabelsShowTheirOwnColourOnAnyFormColour) {
+  BackLog log;
+  world.app->setObserver(&log);
+  for (Colour chosen : {rgb(10, 20, 30), Form1::DesignFormColour}) {
+    world.dialogs.colours.push_back(chosen);
+    f().mnuFormColor.click();
+    const bool own = chosen != Form1::DesignFormColour;
+    EXPECT_EQ(log.paints["Label4"], own) << chosen;
+    EXPECT_EQ(log.paints["Label5"], own) << chosen;
+    EXPECT_FALSE(log.paints["Label7"]) << "it takes the form's colour";
+  }
+  world.writeSettings({" 255 ", " 16777215 "});
+  BackLog atStart;
+  App stored(world.services, &atStart);
+  stored.run();
+  EXPECT_TRUE(atStart.paints["Label4"]) << "a colour stored in the settings file";
+  EXPECT_TRUE(stored.form1().Label5.paintsBack());
+  world.app->setObserver(nullptr);
 }
 
 TEST_F(MainWindow, TheFieldColourPaintsTheFiveFieldsDisabledOnesToo) {

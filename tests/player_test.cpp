@@ -75,6 +75,10 @@ TEST_F(SoundSettings, SwitchingToTheSoundCardEndsASpeakerTest) {
   EXPECT_TRUE(world.media.playing);
   world.clock.advance(Milliseconds(3000));
   EXPECT_EQ(world.tone.tones.size(), 2u);
+  const int starts = world.media.starts;
+  world.media.finish();
+  world.clock.advance(Milliseconds(100));
+  EXPECT_EQ(world.media.starts, starts + 1) << "the file repeats again";
 }
 
 TEST_F(SoundSettings, TheTestButtonTogglesTheBeeps) {
@@ -182,6 +186,36 @@ TEST_F(SoundSettings, AFrequencyTheSpeakerCannotSoundGivesNoToneAndHoldsNothingU
   p.Command2.click();
   world.clock.advance(Milliseconds(1000));
   EXPECT_EQ(world.tone.tones.size(), 1u);
+}
+
+TEST_F(SoundSettings, StoredValuesSoundRoundedHalfToEvenAndAToneStopsAtTenSeconds) {
+  const struct {
+    double hz, ms, volume;
+    int toneHz, toneMs, playerVolume;
+  } cases[] = {
+      {440, 250, -300, 440, 250, -300},  // frequency first, then duration
+      {440.5, 250.5, -2.5, 440, 250, -2},
+      {441.5, 251.5, -3.5, 442, 252, -4},
+      {800, 60000, -1, 800, Tone::LongestMs, -1},  // a settings file may ask for a minute
+      {800, 1e12, -1, 800, Tone::LongestMs, -1},
+  };
+  for (const auto& c : cases) {
+    s().SoundOutput = "SystemDinamyc";
+    s().BeepFrequency = c.hz;
+    s().BeepDuration = c.ms;
+    s().SoundVolume = c.volume;
+    Player& p = open();
+    EXPECT_EQ(world.media.volume, c.playerVolume) << c.volume;
+    world.tone.tones.clear();
+    p.Command2.click();
+    const int gap = std::max(1000, c.toneMs);
+    world.clock.advance(Milliseconds(1000 + gap));
+    ASSERT_EQ(world.tone.tones.size(), 2u) << c.ms;
+    EXPECT_EQ(world.tone.tones[0].frequency, c.toneHz) << c.hz;
+    EXPECT_EQ(world.tone.tones[0].duration, c.toneMs) << c.ms;
+    EXPECT_EQ(world.tone.tones[1].at - world.tone.tones[0].at, gap) << c.ms;
+    p.requestClose();
+  }
 }
 
 TEST_F(SoundSettings, ATickHeldBackByALongToneDiesWithTheSpeaker) {

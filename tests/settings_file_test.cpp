@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "app/App.h"
 #include "app/Form1.h"
 #include "fakes/world.h"
@@ -113,6 +116,7 @@ TEST_F(SettingsFile, SavingAndLoadingGivesBackEveryValue) {
   EXPECT_EQ(f.Option2.value(), 1);
   EXPECT_EQ(f.Check5.value(), 1);
   EXPECT_EQ(f.Check6.value(), 1);
+  EXPECT_EQ(f.Text5.text(), "D:\\TV\\tv.exe");
   EXPECT_EQ(f.Text1.text(), "@Behold TV@");
   EXPECT_FALSE(f.Text1.enabled());
   EXPECT_EQ(f.Command3.text(), "Кратко");
@@ -209,12 +213,35 @@ TEST_F(LoadCase, AShortFileSetsWhatItHoldsAndLeavesTheRestAtTheirDefaults) {
 }
 
 TEST_F(LoadCase, LettersWhereANumberBelongsReadAsZeroAndTheRestReadsOn) {
-  App& app = load({"серый", " 16777215 ", "x.wav", "-1 ", "0", "0", "SoundCard", "670", "670",
+  App& app = load({"серый", " 16777215 ", "x.wav", "-1 ", "0", "0", "SoundCard", "громко", "670",
                    "NO", "", "OFF", "-m:fm", "", " 7 ", "0", "0", "0"});
-  EXPECT_EQ(app.settings.FormColor, 0);
-  EXPECT_EQ(app.form1().backColor(), rgb(0, 0, 0));
+  EXPECT_EQ(app.settings.FormColor, 14737632) << "a colour that is no number keeps the design's";
+  EXPECT_EQ(app.form1().backColor(), rgb(0xE0, 0xE0, 0xE0));
+  EXPECT_EQ(app.settings.BeepFrequency, 0);
   EXPECT_EQ(app.settings.TunerMode, "-m:fm");
   EXPECT_EQ(app.settings.TunerChannel, 7);
+}
+
+// A damaged colour line must not leave the window black with black text for
+// good; a number the user chose, black included, is taken as it stands.
+TEST_F(LoadCase, AColourLineThatIsNoNumberKeepsTheDesignColourAndTheFileThenSavesIt) {
+  const struct {
+    std::string line;
+    std::optional<double> read;  // none: the design colours
+  } cases[] = {
+      {"\x93\xff\x01\x7f", {}}, {"белый", {}}, {"", {}}, {"12 серых", {}}, {" 255 ", 255},
+      {"-5 ", -5}, {" 0 ", 0}, {"0", 0},
+  };
+  for (const auto& c : cases) {
+    App& app = load({c.line, c.line});
+    EXPECT_EQ(app.settings.FormColor, c.read.value_or(14737632)) << c.line;
+    EXPECT_EQ(app.settings.FieldColor, c.read.value_or(16777215)) << c.line;
+    SaveSettings(app);
+    if (!c.read) {
+      EXPECT_EQ(world.settingsFile().substr(0, 24), " 14737632 \r\n 16777215 \r\n") << c.line;
+    }
+  }
+  EXPECT_EQ(world.app->form1().Text1.backColor(), rgb(0, 0, 0)) << "black, as chosen";
 }
 
 TEST_F(LoadCase, OnlyAnExactYesSwitchesTheTunerOn) {
@@ -225,6 +252,18 @@ TEST_F(LoadCase, OnlyAnExactYesSwitchesTheTunerOn) {
   EXPECT_EQ(app.form1().Command3.text(), "Дополнительно");
   SaveSettings(app);
   EXPECT_NE(world.settingsFile().find("\r\nNO\r\n"), std::string::npos);
+}
+
+TEST_F(LoadCase, OnlyAnExactFullScreenSwitchTicksItsBox) {
+  const struct {
+    const char* line;
+    int ticked;
+  } cases[] = {{"-fs", 1}, {"  -fs", 1}, {"-FS", 0}, {"-fs ", 0}, {"fs", 0}, {"", 0}};
+  for (const auto& c : cases) {
+    App& app = load({"0", "0", "", "0", "0", "0", "", "0", "0", "YES", "D:\\tv.exe", "OFF",
+                     "-m:tv", c.line, "1", "0", "0", "0"});
+    EXPECT_EQ(app.form1().Check5.value(), c.ticked) << '"' << c.line << '"';
+  }
 }
 
 TEST_F(LoadCase, AnUnknownTunerModeSelectsNeitherButtonAndIsWrittenBackUnchanged) {

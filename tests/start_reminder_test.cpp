@@ -80,6 +80,39 @@ TEST_F(StartReminder, AnEmptyChannelBlocksTheStartEvenWithoutTheTuner) {
   EXPECT_EQ(b.title, "Квирло 3.01");
 }
 
+TEST_F(StartReminder, OfTwoFailingChecksTheEarlierSpeaks) {
+  const struct {
+    const char *hour, *minute;
+    bool tuner;
+    const char* channel;
+    const char* shown;
+  } cases[] = {
+      {"24", "", false, "1", "Пожалуйста, введите время напоминания"},
+      {"10", "60", true, "1", "Максимальное значение минут может быть-59"},
+      {"10", "00", true, "", "Укажите путь к программе TV тюнера Behold TV"},
+  };
+  main().Text4.onChange = nullptr;  // or an emptied channel refills itself
+  for (const auto& c : cases) {
+    world.boxes.shown.clear();
+    main().Check3.setValue(c.tuner ? check::Checked : check::Unchecked);
+    main().Text4.setText(c.channel);
+    const std::string text = refusal("x", c.hour, c.minute).text;
+    EXPECT_EQ(text.substr(0, text.find("\r\n")), c.shown);
+  }
+}
+
+TEST_F(StartReminder, TheAutostartEntryComesFirstThenTheStoreThenTheSettingsFile) {
+  std::vector<std::string> order;
+  world.store.onSet = [&](const std::string& key, const std::string&) {
+    order.push_back(key);
+    if (world.autostart.entries.empty()) order.push_back("before the autostart entry");
+    if (world.hasSettingsFile()) order.push_back("after the settings file");
+  };
+  world.startReminder("x", "18", "05");
+  EXPECT_EQ(order, (std::vector<std::string>{"running", "Text_Kvir", "Hour_Kvir", "Minute_Kvir"}));
+  EXPECT_TRUE(world.hasSettingsFile());
+}
+
 TEST_F(StartReminder, TheBoundariesAndBlanksPass) {
   world.startReminder(" ", "23", "59");
   EXPECT_TRUE(main().Timer1.enabled()) << "a text of blanks is not empty";

@@ -77,7 +77,7 @@ TEST_F(TimeWatch, FiresOnceOnly) {
   world.clock.advance(Milliseconds(3 * 60 * 60 * 1000));
   EXPECT_EQ(world.app->existing(WindowId::Form2), alert);
   EXPECT_EQ(world.media.created, players);
-  EXPECT_EQ(world.store.values["running"], "ON") << "until the program ends";
+  EXPECT_EQ(world.store.values["running"], "ON") << "while the alert is open";
 }
 
 TEST_F(TimeWatch, AResumedReminderWhoseTimeHasPassedFiresAtOnce) {

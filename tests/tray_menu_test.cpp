@@ -4,6 +4,7 @@
 #include "app/Form1.h"
 #include "fakes/world.h"
 #include "indicator/Form3.h"
+#include "tray/about_texts.h"
 #include "tray/formAbout.h"
 #include "tray/frmSlug.h"
 
@@ -50,11 +51,12 @@ TEST_F(TrayMenu, OnlyARightClickOpensTheMenu) {
   EXPECT_EQ(captions(*log.menus[0]),
             (std::vector<std::string>{"Сайт программы", "О программе", "-", "Время",
                                       "Изм.условия", "Exit"}));
+  EXPECT_EQ(world.tray.menu, &slug().mnuMenu) << "a panel that shows the menu itself has the same";
 }
 
 TEST_F(TrayMenu, TheEntriesReachTheirWindows) {
   slug().mnuSite_Internet.click();
-  ASSERT_EQ(world.shell.addresses.size(), 1u);
+  EXPECT_EQ(world.shell.addresses, std::vector<std::string>{about::ProductSiteAddress});
   slug().mnuAbout.click();
   EXPECT_TRUE(world.app->about().visible());
   slug().mnuTime.click();

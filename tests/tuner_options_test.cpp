@@ -20,17 +20,18 @@ struct TunerOptions : ::testing::Test {
 TEST_F(TunerOptions, TheTunerBoxSwitchesTheGroupAndEmptiesTheText) {
   EXPECT_FALSE(f().Text4.enabled());
   f().Text1.setText("своё");
+  const std::initializer_list<Control*> group = {&f().Option1, &f().Option2, &f().Check5,
+                                                  &f().Check6,  &f().Text4,   &f().Text5,
+                                                  &f().Label7,  &f().Label9,  &f().Command4};
   f().Check3.click();
   EXPECT_EQ(s().TunerOn, "YES");
-  for (Control* c : {&f().Option1, &f().Option2, &f().Check5, &f().Check6, &f().Text4, &f().Text5,
-                     &f().Label7, &f().Label9, &f().Command4})
-    EXPECT_TRUE(c->enabled()) << c->name();
+  for (Control* c : group) EXPECT_TRUE(c->enabled()) << c->name();
   EXPECT_EQ(f().Text1.text(), "своё");
   f().Check3.click();
   EXPECT_EQ(s().TunerOn, "NO");
   EXPECT_EQ(f().Text1.text(), "") << "unticking empties even a typed text";
   EXPECT_TRUE(f().Text1.enabled());
-  EXPECT_FALSE(f().Command4.enabled());
+  for (Control* c : group) EXPECT_FALSE(c->enabled()) << c->name();
   EXPECT_TRUE(f().Frame2.enabled()) << "the channel frame is not switched";
   EXPECT_TRUE(f().UpDown1.enabled()) << "nor is the spinner";
 }
@@ -45,6 +46,10 @@ TEST_F(TunerOptions, TheTunerOnlyBoxPutsThePlaceholderInAndTakesItOut) {
   EXPECT_EQ(s().MainReminderOff, "OFF");
   EXPECT_EQ(f().Text1.text(), "");
   EXPECT_TRUE(f().Text1.enabled());
+  f().Check3.click();
+  f().Check6.setValue(check::Checked);  // as a stored "ON" does before the tuner is on
+  EXPECT_EQ(f().Text1.text(), "@Behold TV@");
+  EXPECT_TRUE(f().Text1.enabled()) << "with the tuner off the text stays open";
 }
 
 TEST_F(TunerOptions, TickingTheTunerWithTheMainAlertOffBringsThePlaceholder) {

@@ -78,6 +78,10 @@ void Form2::startAlarm() {
 void Form2::Form_Unload() {
   alarmStart_.reset();
   app_.unload(WindowId::Player);
+  // The reminder is over once the user has seen it; a crash later in the
+  // session must not bring it back. One started meanwhile (the main window
+  // is reachable while the alert is open) still waits, and stays recorded.
+  if (!app_.form1().Timer1.enabled()) forgetPendingReminder(app_);
   app_.form1().show();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,13 @@ class App : public WindowHost {
   double AlarmHour = 0;
   double AlarmMinute = 0;
   TrayIconRecord TrayIcon;
+  // Where the indicator stood when it was last unloaded (twips): the alert
+  // unloads it, and the next one opens there, as the user left it.
+  struct Place {
+    double left = 0;
+    double top = 0;
+  };
+  std::optional<Place> indicatorPlace;
 
  private:
   void showSettingsUnsaved();

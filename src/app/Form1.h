@@ -36,6 +36,8 @@ class Form1 : public Window {
 
   // Popup menu and indicator options (app/main_menu.cpp).
   void Form_MouseUp(int button) override;
+  // Shift+F10 and the Menu key open the same menu, from any control.
+  MenuItem* keyboardMenu() override { return &mnuMeny; }
   void Frame3_MouseUp(int button);
   void Frame1_MouseUp(int button);
   void mnuAbout_Click();

@@ -11,7 +11,10 @@ void Form1::Timer1_Timer() {
   if (clock.localTime().hour < app_.AlarmHour) return;
   // A fresh reading: the hour may have just turned over.
   if (clock.localTime().minute < app_.AlarmMinute) return;
-  app_.form2().show();
+  Form2& alert = app_.form2();
+  alert.show();
+  // Its loading may have ended the program instead.
+  if (!alert.isUnloaded()) alert.callForAttention(alert.Text1.text());
   Timer1.setEnabled(false);
 }
 

@@ -16,7 +16,8 @@ Form3::Form3(App& app) : Window(app.context(), WindowId::Form3, "Form3"), app_(a
   taskbarButton = false;
   clientWidth = 1515;
   clientHeight = 525;
-  setGeometry({DesignLeft, DesignTop, 1515, 525});
+  const App::Place place = app.indicatorPlace.value_or(App::Place{DesignLeft, DesignTop});
+  setGeometry({place.left, place.top, 1515, 525});
   setBackColor(rgb(0, 0, 0));
   Label1.setGeometry({80, 0, 1335, 255});
   Label1.setForeColor(rgb(128, 255, 128));
@@ -54,6 +55,8 @@ void Form3::Form_Activate() {
   }
   if (main.Check2.value() == check::Unchecked) sendToBottom();
 }
+
+void Form3::Form_Unload() { app_.indicatorPlace = App::Place{left(), top()}; }
 
 // Any button on either label moves the window with the pointer.
 void Form3::Label1_MouseDown(int) { beginDrag(); }

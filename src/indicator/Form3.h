@@ -17,6 +17,7 @@ class Form3 : public Window {
   static constexpr double DesignTop = 0;
 
   void Form_Activate() override;
+  void Form_Unload() override;
   void Timer1_Timer();
   void Label1_MouseDown(int button);
   void Label2_MouseDown(int button);

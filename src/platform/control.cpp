@@ -50,6 +50,15 @@ void Control::setBackColor(Colour colour) {
   if (colour == backColor_ && backColorGiven_) return;
   backColorGiven_ = true;
   backColor_ = colour;
+  paintsBackReported_ = paintsBack();
+  changed(Property::BackColor);
+  owner_.backdropChanged(this);
+}
+
+void Control::backdropChanged() {
+  const bool paints = paintsBack();
+  if (paints == paintsBackReported_) return;
+  paintsBackReported_ = paints;
   changed(Property::BackColor);
 }
 

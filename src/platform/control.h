@@ -79,8 +79,11 @@ class Control {
   // Whether it fills its box with its own back colour. Fields are white
   // unless told otherwise; a label, check box, option button, frame or
   // picture the program never gave a back colour, or gave the colour of its
-  // frame or window, shows what lies beneath.
+  // frame or window, shows what lies beneath. Decided afresh whenever its own
+  // colour or the colour beneath it changes; the views hear BackColor then.
   bool paintsBack() const;
+  // The frame or window it lies on took another back colour.
+  void backdropChanged();
 
   // Text of a field; caption of a label, button, check box or frame.
   const std::string& text() const { return text_; }
@@ -156,6 +159,7 @@ class Control {
   bool visible_ = true;
   Colour backColor_ = 0xFFFFFF;
   bool backColorGiven_ = false;
+  bool paintsBackReported_ = false;  // what the views last heard of paintsBack()
   Colour foreColor_ = 0;
   Rect geometry_;
   bool locked_ = false;

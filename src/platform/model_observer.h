@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace kvirlo {
 
 class Window;
@@ -27,12 +29,15 @@ struct WindowRequest {
     Bottom,      // put it behind all other windows, not top-most
     BeginDrag,   // move it with the pointer until the button is released
     Focus,       // give the keyboard focus to `control`, its text selected if `selectText`
-    PopupMenu,   // show `menu`'s entries at the pointer
+    PopupMenu,   // show `menu`'s entries at the pointer, or beside `control` when given
+    Attention,   // the window must not be missed: where it cannot stay above
+                 // the others, the desktop is asked to say `message` too
   };
   Kind kind;
   Control* control = nullptr;
   MenuItem* menu = nullptr;
   bool selectText = false;
+  std::string message{};
 };
 
 // A toolkit view mirrors the model through this: every change made to a

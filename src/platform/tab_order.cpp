@@ -73,4 +73,15 @@ Control* nextInTabOrder(const Window& window, const Control* from, bool forward)
   return order[forward ? (i + 1) % order.size() : (i + order.size() - 1) % order.size()];
 }
 
+Control* nextInGroup(const Window& window, const Control& from, bool forward) {
+  if (from.kind() != ControlKind::OptionButton) return nullptr;
+  std::vector<Control*> group;
+  for (Control* c : tabOrder(window))
+    if (c->kind() == ControlKind::OptionButton && c->group == from.group) group.push_back(c);
+  const auto at = std::find(group.begin(), group.end(), &from);
+  if (at == group.end() || group.size() < 2) return nullptr;
+  const auto i = static_cast<std::size_t>(at - group.begin());
+  return group[forward ? (i + 1) % group.size() : (i + group.size() - 1) % group.size()];
+}
+
 }  // namespace kvirlo

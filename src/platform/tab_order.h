@@ -20,4 +20,9 @@ std::vector<Control*> tabOrder(const Window& window);
 // takes the keyboard.
 Control* nextInTabOrder(const Window& window, const Control* from, bool forward);
 
+// Where an arrow key goes from an option button: to the next (Down, Right)
+// or previous (Up, Left) option of its group in the tab order, round at the
+// ends. Nothing from any other control, or from an option alone in reach.
+Control* nextInGroup(const Window& window, const Control& from, bool forward);
+
 }  // namespace kvirlo

@@ -4,12 +4,17 @@
 
 namespace kvirlo {
 
+class MenuItem;
+
 // What the program hands to the notification area: which window owns the
-// icon, its number, and the tip the shell shows.
+// icon, its number, the tip the shell shows, and the menu that a right click
+// on it opens. A panel that shows menus itself (over D-Bus) is given that
+// menu up front, since it never passes the right click on to the program.
 struct TrayIconRecord {
   bool filled = false;  // false until the first add
   int id = 0;
   std::string tip;
+  MenuItem* menu = nullptr;
 };
 
 // The notification area. Adding an icon that is already there leaves the one

@@ -4,6 +4,7 @@
 
 #include "platform/control.h"
 #include "platform/menu_item.h"
+#include "platform/tab_order.h"
 #include "platform/timer.h"
 
 namespace kvirlo {
@@ -82,6 +83,12 @@ void Window::setBackColor(Colour colour) {
   if (colour == backColor_) return;
   backColor_ = colour;
   changed(Property::BackColor);
+  backdropChanged(nullptr);
+}
+
+void Window::backdropChanged(const Control* beneath) {
+  for (Control* c : controls_)
+    if (c->container == beneath) c->backdropChanged();
 }
 
 void Window::show() {
@@ -105,9 +112,16 @@ void Window::activate() {
   Form_Activate();
 }
 
-void Window::popupMenu(MenuItem& menu) {
+void Window::callForAttention(const std::string& message) {
+  WindowRequest r{WindowRequest::Kind::Attention};
+  r.message = message;
+  request(r);
+}
+
+void Window::popupMenu(MenuItem& menu, Control* beside) {
   WindowRequest r{WindowRequest::Kind::PopupMenu};
   r.menu = &menu;
+  r.control = beside;
   request(r);
 }
 
@@ -122,6 +136,21 @@ void Window::setFocus(Control& control, bool selectText) {
 void Window::keyDown(int key) {
   if (key == keys::Escape && closesOnEscape) return requestClose();
   Form_KeyDown(key);
+}
+
+bool Window::moveInGroup(Control& from, bool forward) {
+  Control* to = nextInGroup(*this, from, forward);
+  if (!to) return false;
+  setFocus(*to);
+  to->click();
+  return true;
+}
+
+bool Window::menuKey(Control* at) {
+  MenuItem* menu = keyboardMenu();
+  if (!menu) return false;
+  popupMenu(*menu, at);
+  return true;
 }
 
 Control* Window::findControl(const std::string& name) const {

@@ -103,12 +103,24 @@ class Window {
   void setTopMost() { request({WindowRequest::Kind::TopMost}); }
   void sendToBottom() { request({WindowRequest::Kind::Bottom}); }
   void beginDrag() { request({WindowRequest::Kind::BeginDrag}); }
-  void popupMenu(MenuItem& menu);
+  void callForAttention(const std::string& message);
+  // At the pointer, or beside `beside` when the keyboard asked for it.
+  void popupMenu(MenuItem& menu, Control* beside = nullptr);
   // Moving on by itself, the focus selects the field's text, so what the
   // user types next replaces it.
   void setFocus(Control& control, bool selectText = false);
   // The user pressed a key that no control of the window took.
   void keyDown(int key);
+  // An arrow key on an option button: the focus goes on to the next or
+  // previous option of its group and chooses it, as on every desktop. False
+  // when the arrow has nothing to do there.
+  bool moveInGroup(Control& from, bool forward);
+  // Shift+F10 or the Menu key, the focus on `at` (or on nothing): the
+  // window's popup menu opens beside that control. False for a window
+  // without one.
+  bool menuKey(Control* at);
+  // The menu the keyboard opens; most windows have none.
+  virtual MenuItem* keyboardMenu() { return nullptr; }
   Control* focusedControl() const { return focused_; }
   // The view reports where the keyboard focus went and where the user put the window.
   void noteFocus(Control* control) { focused_ = control; }
@@ -124,6 +136,9 @@ class Window {
   void addTimer(Timer& timer) { timers_.push_back(&timer); }
   void addMenu(MenuItem& menu) { menus_.push_back(&menu); }
   void controlChanged(Control& control, Property property);
+  // The back colour of `beneath` (a frame; null: the window) changed, and
+  // with it, perhaps, whether the controls on it paint their own backs.
+  void backdropChanged(const Control* beneath);
   void clearOtherOptions(Control& chosen);
   bool isUnloaded() const { return unloaded_; }
   // The owner calls this once the window is built: from then on the

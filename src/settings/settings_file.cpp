@@ -96,11 +96,17 @@ int parseSettingsFile(std::string_view text, bool complete, SettingsRecord& s) {
   const std::vector<std::string_view> lines = splitLines(text, complete);
   auto number = [&](std::size_t i) { return leadingNumber(dropLeadingBlanks(lines[i])); };
   auto string = [&](std::size_t i) { return std::string(dropLeadingBlanks(lines[i])); };
+  // A colour line that is no number (damaged bytes, words) keeps the colour
+  // set before reading: read as 0 it would turn the window black, text and
+  // all, and the exit would save that black for every later start.
+  auto colour = [&](std::size_t i, double& field) {
+    if (const auto value = wholeNumber(lines[i])) field = *value;
+  };
   const std::size_t n = lines.size();
   for (std::size_t i = 0; i < n; ++i) {
     switch (i) {
-      case 0: s.FormColor = number(i); break;
-      case 1: s.FieldColor = number(i); break;
+      case 0: colour(i, s.FormColor); break;
+      case 1: colour(i, s.FieldColor); break;
       case 2: s.SoundFile = string(i); break;
       case 3: s.SoundVolume = number(i); break;
       case 4: s.Form1Top = number(i); break;

@@ -186,7 +186,7 @@ void Player::Timer2_Timer() {
 void Player::beepNow() {
   try {
     const int frequency = roundToInt32(app_.settings.BeepFrequency);
-    const int duration = roundToInt32(app_.settings.BeepDuration);
+    const int duration = std::min(roundToInt32(app_.settings.BeepDuration), Tone::LongestMs);
     // A tone that cannot sound returns at once and holds nothing up.
     const bool audible = Tone::audible(frequency, duration);
     toneEndsAt_ = app_.services().clock.steadyMilliseconds() + (audible ? duration : 0);

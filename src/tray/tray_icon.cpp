@@ -8,9 +8,9 @@
 namespace kvirlo {
 
 void AddTrayIcon(App& app) {
-  app.slug();   // the icon's owner must exist to receive its clicks
-  app.form1();  // whose icon it shows
-  app.TrayIcon = {true, 1, texts::ShortName};
+  frmSlug& owner = app.slug();  // it must exist to receive the icon's clicks
+  app.form1();                  // whose icon it shows
+  app.TrayIcon = {true, 1, texts::ShortName, &owner.mnuMenu};
   app.services().tray.add(app.TrayIcon);
 }
 

@@ -91,6 +91,15 @@ check "the MP3 is heard in every 3 s of half a minute" heard_throughout "$KV_TMP
 check "it is the MP3" not_the_tone "$KV_TMP/mp3.raw"
 stop_program $pid
 
+# 4. The sound helper ends cleanly when the program lets go of it after a tone
+# (it used to free the tone's buffer before the sink that read it).
+helper_ends() {
+  for _ in 1 2 3 4; do
+    (echo "tone 440 300"; sleep 0.8) | "$(dirname "$program")/kvirlo-sound" || return 1
+  done
+}
+check "the sound helper ends cleanly after a tone" helper_ends
+
 if [ $failures -gt 0 ]; then
   echo "--- program output"; cat "$KV_TMP"/*.log 2>/dev/null
   exit 1

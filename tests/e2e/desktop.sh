@@ -8,6 +8,9 @@ desktop_up() {
   export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share
   mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM SESSION_MANAGER
+  # xdotool types Cyrillic only in a UTF-8 character type, which a freshly
+  # installed system without LANG does not have.
+  [ "$(locale charmap 2>/dev/null)" = UTF-8 ] || { unset LC_ALL; export LC_CTYPE=C.UTF-8; }
 
   Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$KV_TMP/display" >/dev/null 2>&1 &
   KV_XVFB=$!
@@ -48,8 +51,19 @@ reads() {
   printf '%s\n' "$names" | cut -f3 | grep -qxF -- "$2"
 }
 
+# A panel that hosts tray icons over D-Bus and shows their menus itself
+# (panel.py), on the session bus; the icons that register are listed in
+# $KV_TMP/icons. Start it before the program: Qt looks for it once.
+panel_up() {
+  /usr/bin/python3 -c 'from gi.repository import Gio' 2>/dev/null || return 1
+  /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/panel.py" watch >"$KV_TMP/icons" &
+  KV_PANEL=$!
+  soon bash -c "dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+    org.freedesktop.DBus.NameHasOwner string:org.kde.StatusNotifierWatcher | grep -q true"
+}
+
 desktop_down() {
-  kill ${KV_ATSPI:-} $KV_WM $KV_PULSE $KV_DBUS $KV_XVFB 2>/dev/null
+  kill ${KV_ATSPI:-} ${KV_PANEL:-} $KV_WM $KV_PULSE $KV_DBUS $KV_XVFB 2>/dev/null
   wait $KV_WM $KV_PULSE $KV_XVFB 2>/dev/null
   rm -rf "$KV_TMP"
 }

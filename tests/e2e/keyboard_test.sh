@@ -97,5 +97,41 @@ if menu_opens "О программе... Квирло 3.0" Down Return; then
 else
   check "the menu opens About" false
 fi
+# As a screen reader works, with no key and no click: the fields' texts set
+# whole and «Пуск» pressed, then in the indicator's action dialog an option
+# toggled and «Поехали» pressed.
+reader() { /usr/bin/python3 "$here/screen_reader.py" "$@"; }
+gone() { ! xdotool search --onlyvisible --name "^$1\$" | grep -q .; }
+if wait_window "Квирло 3.0" 5 >/dev/null; then
+  reader --set-text "Квирло 3.0" "Текст напоминания" "lunch"
+  reader --set-text "Квирло 3.0" "Час." 11
+  reader --set-text "Квирло 3.0" "Мни." 30
+  reader --act "Квирло 3.0" "Пуск" press
+  check "«Пуск» pressed by the reader starts: the main window hides" soon gone "Квирло 3.0"
+  check "the reader's text, hour and minute are the reminder's" soon bash -c \
+    "grep -q '^running=ON' '$store' && grep -q '^Hour_Kvir=11' '$store' && grep -q '^Minute_Kvir=30' '$store' && grep -q '^Text_Kvir=lunch\$' '$store'"
+  if indicator=$(wait_window "Form3" 5); then
+    click_at "$indicator" 1320 360  # its close box
+    if window_shows "Квирло" 5; then
+      sleep 0.5
+      reader --act "Квирло" "Изменить условия напоминания" toggle
+      reader --act "Квирло" "Поехали" press
+      check "the option the reader chose acts: the main window is back" window_shows "Квирло 3.0" 5
+      check "and the dialog is gone" soon gone "Квирло"
+      # The Menu key at the focused control opens the window's menu; Down and
+      # Enter choose its first entry, About.
+      xdotool windowactivate --sync "$(wait_window "Квирло 3.0" 5)" >/dev/null 2>&1
+      sleep 0.3
+      xdotool key Menu; sleep 0.5; xdotool key Down Return
+      check "the Menu key opens the main menu, whose first entry is About" window_shows "О программе... Квирло 3.0" 5
+    else
+      check "the indicator's close box opens the action dialog" false
+    fi
+  else
+    check "the indicator shows" false
+  fi
+else
+  check "the main window is there for the screen reader" false
+fi
 [ $failures -eq 0 ] && echo "keyboard: all checks passed"
 exit $((failures > 0))

@@ -19,6 +19,8 @@ stored() { query "$config" /v "$1" | grep -q "REG_SZ *$2\$"; }
 has_run_value() { query "$run" /v "Квирло 3.01" | grep -q 'kvirlo.exe'; }
 no_run_value() { ! has_run_value; }
 ended() { ! kill -0 "$1" 2>/dev/null; }
+maps() { grep -qiE "/($1)\$" "/proc/$pid/maps"; }  # a file the program has mapped
+maps_none() { ! maps "$1"; }
 
 "$wine" "$program" >"$KV_TMP/program.log" 2>&1 &
 pid=$!
@@ -49,6 +51,8 @@ check "the store keeps the hour as typed" stored Hour_Kvir "$later"
 check "the store keeps the minute as typed" stored Minute_Kvir 05
 check "the Run value names kvirlo.exe" has_run_value
 check "the settings file has 18 CR LF lines" test "$(grep -c $'\r$' "$settings")" = 18
+check "the waiting program is seen mapped" maps "$(basename "$program")"
+check "and maps neither MCI nor the common dialogs" maps_none 'winmm\.dll|comdlg32\.dll'
 
 "$wine" "$program" >/dev/null 2>&1 &
 second=$!
@@ -76,6 +80,7 @@ echo "RMS of each 3 s of the alarm:"
 check "the alarm file is heard in every 3 s, again and again" heard_throughout "$KV_TMP/alarm.raw" 12
 check "it is the file" not_the_tone "$KV_TMP/alarm.raw"
 check "the program keeps running while it sounds" kill -0 $pid
+check "the sound brought MCI" maps 'winmm\.dll'
 # A click in the middle of «Продолжить», where the user sees it, closes the alert.
 alert=$(wait_window "Квирло" 1)
 click_at "$alert" 2767 2407

@@ -58,6 +58,7 @@ class FakeTray : public TrayIcons {
     ++adds;
     if (icon.filled) icons.insert(icon.id);
     tip = icon.tip;
+    menu = icon.menu;
   }
   void remove(const TrayIconRecord& icon) override {
     ++removes;
@@ -66,6 +67,7 @@ class FakeTray : public TrayIcons {
   bool available() override { return hasArea; }
   std::set<int> icons;
   std::string tip;
+  MenuItem* menu = nullptr;
   int adds = 0;
   int removes = 0;
   bool hasArea = true;

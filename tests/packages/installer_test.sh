@@ -4,11 +4,12 @@
 # the installed programs checked; the installed program started with a
 # reminder waiting; then the uninstaller, run silently, must end it in order
 # and take everything away but the user's settings.
-#   installer_test.sh SETUP.exe ZIP VERSION
+#   installer_test.sh SETUP.exe ZIP VERSION HOMEPAGE
 set -uo pipefail
 setup=$(realpath "$1")
 zip=$(realpath "$2")
 version=$3
+homepage=$4
 here=$(dirname "$(realpath "$0")")
 . "$here/../e2e/desktop.sh"
 . "$here/../e2e/wine.sh"
@@ -32,12 +33,23 @@ settings=$WINEPREFIX/drive_c/windows/Kvir_Config.ini
 unzipped=$KV_TMP/zip
 mkdir -p "$unzipped"
 (cd "$unzipped" && cmake -E tar xf "$zip")
-check "the zip holds the bare program only" test "$(ls "$unzipped")" = kvirlo.exe
+check "the zip holds the program, its licence and its runtime's notices" \
+  test "$(ls "$unzipped" | xargs)" = "LICENSE.txt THIRD-PARTY-NOTICES.txt kvirlo.exe"
+
+# A folder that cannot be made (a file stands in its way) is refused before
+# anything is installed.
+blocked='C:\blocked'
+touch "$WINEPREFIX/drive_c/blocked"
+"$wine" "$setup" /S "/D=$blocked\Kvirlo"
+check "the installer refuses a folder it cannot write to" test $? -ne 0
+check "and installs nothing" bash -c "! '$wine' reg query '$entry' >/dev/null 2>&1"
 
 "$wine" "$setup" /S
 check "the silent installer succeeds" test $? -eq 0
 check "the program is in the user's programs folder" cmp -s "$folder/kvirlo.exe" "$unzipped/kvirlo.exe"
 check "with its uninstaller" test -s "$folder/uninstall.exe"
+check "and its licence and notices" cmp -s "$folder/LICENSE.txt" "$unzipped/LICENSE.txt" -a \
+  -s "$folder/THIRD-PARTY-NOTICES.txt"
 links_to_program() { tr -d '\0' <"$shortcut" | grep -qa 'Kvirlo.kvirlo\.exe'; }
 check "the Start menu has «Квирло», to the program" links_to_program
 check "the entry is named «Квирло»" test "$(value "$entry" DisplayName)" = '"Квирло"'
@@ -48,6 +60,7 @@ check "the entry's icon is the program's" ends_with "$(value "$entry" DisplayIco
 size=$(value "$entry" EstimatedSize)
 size=$(( 16#${size#dword:} ))
 check "the entry has a size ($size KB)" test "$size" -gt 500
+check "the entry has the program's web address" test "$(value "$entry" URLInfoAbout)" = "\"$homepage\""
 check "the entry knows how to uninstall quietly" \
   ends_with "$(value "$entry" QuietUninstallString)" 'uninstall.exe\" /S"'
 
@@ -61,6 +74,20 @@ check "a reminder waits" soon reminder_waits
 runs_program() { [[ "$(value "$run" "Квирло $version")" == *'Kvirlo\\kvirlo.exe'* ]]; }
 check "with its Run value" soon runs_program
 
+# An older version's reminder that never ended in order left its own value;
+# a copy kept elsewhere has one too. Written as .reg text: \ and " escaped.
+reg_text() { sed 's/[\\"]/\\&/g' <<<"$1"; }
+installed_exe=$("$wine" winepath -w "$folder" 2>/dev/null | tr -d '\r')'\KVIRLO.EXE'
+cat <<EOF | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16 >"$KV_TMP/old.reg"
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Run]
+"Квирло 2.50"="$(reg_text "\"$installed_exe\"")"
+"Квирло 2.40"="$(reg_text '"C:\Portable\kvirlo.exe"')"
+EOF
+"$wine" regedit /s "$KV_TMP/old.reg" >/dev/null 2>&1
+check "older values are in place" test -n "$(value "$run" "Квирло 2.50")"
+
 "$wine" "$folder/uninstall.exe" /S
 gone() { ! exists "$entry"; }
 for _ in $(seq 300); do gone && break; sleep 0.1; done
@@ -68,6 +95,8 @@ ended() { ! kill -0 "$pid" 2>/dev/null; }
 check "the uninstaller ends the running program" soon ended
 check "which marks the reminder off" test "$(value "$config" running)" = '"OFF"'
 check "and drops its Run value" test -z "$(value "$run" "Квирло $version")"
+check "the older version's Run value is gone" test -z "$(value "$run" "Квирло 2.50")"
+check "a copy elsewhere keeps its Run value" test -n "$(value "$run" "Квирло 2.40")"
 check "the entry is gone" gone
 check "the shortcut is gone" test ! -e "$shortcut"
 check "the program's folder is gone" soon test ! -e "$folder"

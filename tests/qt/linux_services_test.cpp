@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/timerfd.h>
 #include <unistd.h>
 
 #include <QAbstractButton>
@@ -8,6 +9,8 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstdio>
 
 #include "platform/qt/LinuxServices.h"
 #include "platform/qt/PosixFiles.h"
@@ -112,6 +115,94 @@ TEST(WebAddress, ABrowserThatCannotOpenTheAddressIsNoticed) {
   EXPECT_FALSE(opensWith("#!/bin/sh\nexit 3\n")) << "xdg-open found no browser";
   EXPECT_FALSE(opensWith(nullptr)) << "no xdg-open at all";
   qputenv("PATH", path);
+}
+
+// The clock's minute watch on the real kernel and event loop, with the wall
+// clock it arms by in the test's hand: the timerfd is armed 20 ms ahead
+// instead of at the minute's start it asks for, and can be refused.
+struct MinuteWatch : ::testing::Test {
+  static constexpr time_t kMinute = 1'800'000'000 / 60 * 60;  // a minute's start
+  static timespec at(time_t seconds, long ms) { return {seconds, ms * 1'000'000}; }
+
+  qt::MinuteWatchSystem system(const std::string& refused = "", bool timerfdWakes = true) {
+    auto s = qt::MinuteWatchSystem::real();
+    const auto create = s.timerfdCreate;
+    const auto settime = s.timerfdSettime;
+    s.timerfdCreate = [=](int id, int flags) {
+      return refused == "timerfd_create" ? (errno = EMFILE, -1) : create(id, flags);
+    };
+    s.timerfdSettime = [=, this](int fd, int, const itimerspec* next) {
+      if (refused == "timerfd_settime") return errno = EINVAL, -1;
+      deadlines.push_back(next->it_value.tv_sec);
+      const itimerspec soon{{}, {0, 20'000'000}};
+      return timerfdWakes ? settime(fd, 0, &soon) : 0;
+    };
+    s.now = [this] { return wallClock; };
+    s.zoneFile = dir.path() + "/localtime";
+    return s;
+  }
+  bool waitFor(const std::function<bool()>& done) {
+    QDeadlineTimer deadline(3000);
+    while (!done() && !deadline.hasExpired())
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    return done();
+  }
+
+  QTemporaryDir dir;
+  EventGate gate;
+  timespec wallClock = at(kMinute - 1, 900);
+  std::vector<time_t> deadlines;
+  int wakes = 0;
+};
+
+TEST_F(MinuteWatch, WakesAtTheMinutesStartAndAfterTheClockIsSetArmsByTheNewTime) {
+  const struct { const char* what; timespec clockAtTheWake; time_t nextDeadline; } cases[] = {
+      {"the minute starts", at(kMinute, 1), kMinute + 60},
+      {"set five hours on", at(kMinute + 5 * 3600 + 17, 500), kMinute + 5 * 3600 + 60},
+      {"set back", at(kMinute - 600 + 59, 999), kMinute - 600 + 60}};
+  for (const auto& c : cases) {
+    wallClock = at(kMinute - 1, 900);
+    deadlines.clear();
+    qt::QtClock clock(gate, system());
+    auto watch = clock.atEveryMinute([&] { ++wakes; });
+    ASSERT_EQ(deadlines, std::vector<time_t>{kMinute}) << c.what;
+    wallClock = c.clockAtTheWake;
+    ASSERT_TRUE(waitFor([&] { return deadlines.size() > 1 && wakes > 0; })) << c.what;
+    EXPECT_EQ(deadlines[1], c.nextDeadline) << c.what;
+    wakes = 0;
+  }
+}
+
+TEST_F(MinuteWatch, ARefusedTimerfdFallsBackToATimerAndSaysSoOnce) {
+  for (const std::string refused : {"timerfd_create", "timerfd_settime"}) {
+    wakes = 0;
+    wallClock = at(kMinute - 1, 970);  // 30 ms before a minute starts
+    ::testing::internal::CaptureStderr();
+    {
+      qt::QtClock clock(gate, system(refused));
+      auto watch = clock.atEveryMinute([&] { ++wakes; });
+      EXPECT_TRUE(waitFor([&] { return wakes >= 2; })) << refused << ": woken " << wakes;
+    }
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(QString::fromStdString(said).count(QString::fromStdString(refused)), 1) << said;
+  }
+}
+
+TEST_F(MinuteWatch, AChangeOfTimeZoneWakesTheWatchersAlsoAfterTheFileWasReplaced) {
+  auto write = [&](const char* name, const char* zone) {
+    QFile file(dir.path() + name);
+    return file.open(QIODevice::WriteOnly) && file.write(zone) > 0;
+  };
+  ASSERT_TRUE(write("/localtime", "UTC"));
+  qt::QtClock clock(gate, system("", false));
+  auto watch = clock.atEveryMinute([&] { ++wakes; });
+  ASSERT_TRUE(write("/new", "Europe/Moscow"));
+  ASSERT_EQ(::rename(qPrintable(dir.path() + "/new"), qPrintable(dir.path() + "/localtime")), 0);
+  EXPECT_TRUE(waitFor([&] { return wakes > 0; })) << "replaced, as timedatectl does";
+  QCoreApplication::processEvents();
+  const int before = wakes;
+  ASSERT_TRUE(write("/localtime", "Asia/Tokyo"));
+  EXPECT_TRUE(waitFor([&] { return wakes > before; })) << "rewritten in place";
 }
 
 TEST(Autostart, TheExecLineQuotesWhatTheFormatWouldReadAsSpecial) {

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -340,6 +343,15 @@ TEST_F(Views, UncolouredLabelsShowTheirWindowAndDisabledControlsLookDisabled) {
   ASSERT_FALSE(greyed->isEnabled());
   EXPECT_EQ(greyed->palette().color(QPalette::Disabled, QPalette::WindowText),
             QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
+  QLineEdit* channel = widget<QLineEdit>(main().Text4);
+  ASSERT_FALSE(channel->isEnabled());
+  EXPECT_EQ(channel->palette().color(QPalette::Disabled, QPalette::Text),
+            QApplication::palette().color(QPalette::Disabled, QPalette::Text));
+  // On any form colour, "Час." keeps its own.
+  main().paintFormColor(rgb(10, 20, 30));
+  QLabel* hour = widget<QLabel>(main().Label4);
+  EXPECT_TRUE(hour->autoFillBackground());
+  EXPECT_EQ(hour->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0));
 }
 
 }  // namespace
@@ -380,6 +392,59 @@ TEST_F(Views, AScreenReaderHearsOptionButtonsAndNamesForFields) {
   QTest::mouseClick(widget<QRadioButton>(main().Option2), Qt::LeftButton);
   EXPECT_FALSE(widget<QRadioButton>(main().Option1)->isChecked());
   EXPECT_TRUE(widget<QRadioButton>(main().Option2)->isChecked());
+}
+
+// The arrows go round an option group, choosing as they go. Shift+F10 in a
+// field and the Menu key on a box (a context-menu event from the keyboard)
+// open the main menu, whose first entry the arrows and Enter then choose.
+TEST_F(Views, TheArrowsGoRoundAnOptionGroupAndTheMenuKeysOpenTheMainMenu) {
+  QTimer chooser;
+  QObject::connect(&chooser, &QTimer::timeout, [] {
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+      QTest::keyClick(menu, menu->activeAction() ? Qt::Key_Return : Qt::Key_Down);
+  });
+  chooser.start(10);
+  QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
+  for (int way = 0; way < 2; ++way) {
+    QKeyEvent shiftF10(QEvent::KeyPress, Qt::Key_F10, Qt::ShiftModifier);
+    if (way == 0) QApplication::sendEvent(widget<QLineEdit>(main().Text2), &shiftF10);
+    else QApplication::sendEvent(widget<QCheckBox>(main().Check1), &menuKey);
+    ASSERT_TRUE(world.app->exists(WindowId::formAbout)) << way;
+    world.app->about().keyDown(keys::Escape);
+  }
+
+  Form4& dialog = world.app->form4();
+  dialog.show();
+  QTest::keyClick(widget<QRadioButton>(dialog.Option1), Qt::Key_Up);
+  EXPECT_EQ(dialog.Option3.value(), 1);
+  EXPECT_TRUE(widget<QRadioButton>(dialog.Option3)->isChecked());
+}
+
+// A screen reader sets a field's whole text, toggles a box or an option and
+// presses a button with no key and no click of its own: the model hears each
+// as it hears typing and clicking.
+TEST_F(Views, WhatAScreenReaderChangesReachesTheModel) {
+  auto accessible = [&](const Control& c) {
+    return QAccessible::queryAccessibleInterface(viewOf(c.window())->widgetOf(c));
+  };
+  for (auto [field, text] : {std::pair{&main().Text1, "чай"}, {&main().Text2, "12"}, {&main().Text3, "34"}}) {
+    accessible(*field)->setText(QAccessible::Value, text);
+    EXPECT_EQ(field->text(), text) << field->name();
+  }
+  const QString toggle = QAccessibleActionInterface::toggleAction();
+  accessible(main().Check1)->actionInterface()->doAction(toggle);
+  EXPECT_EQ(main().Check1.value(), check::Unchecked);
+  EXPECT_FALSE(widget<QCheckBox>(main().Check2)->isEnabled()) << "its handler ran";
+  Form4& dialog = world.app->form4();
+  dialog.show();
+  for (int twice = 0; twice < 2; ++twice) {
+    accessible(dialog.Option2)->actionInterface()->doAction(toggle);
+    EXPECT_EQ(dialog.Option2.value(), 1);
+    EXPECT_TRUE(widget<QRadioButton>(dialog.Option2)->isChecked()) << "toggled again, it stays chosen";
+  }
+  accessible(main().Command1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !main().visible(); })) << "«Пуск» started the reminder";
+  EXPECT_EQ(world.store.values["running"], "ON");
 }
 
 }  // namespace

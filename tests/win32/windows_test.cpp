@@ -5,6 +5,7 @@
 
 #include "platform/win32/win.h"
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "app/Form1.h"
 #include "alert/Form2.h"
@@ -118,6 +119,21 @@ TEST_F(Windows, ATrayMenuCommandReachesItsHandler) {
   EXPECT_TRUE(world.app->form3().visible());
   EXPECT_TRUE(IsWindowVisible(world.windowOf(world.app->form3())));
   EXPECT_TRUE(world.shell.addresses.empty()) << "no other entry ran";
+}
+
+// The icon's keyboard, as the shell reports it (Enter on the icon, then
+// Shift+F10): the same menu, its entries chosen by the arrows and Enter.
+TEST_F(Windows, TheTrayIconsMenuOpensFromTheKeyboard) {
+  world.system.tray.add({true, 1, "Квирло"});
+  HWND slug = world.windowOf(world.app->slug());
+  for (UINT event : {UINT(NIN_KEYSELECT), UINT(WM_CONTEXTMENU)}) {
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageW(slug, WM_KEYDOWN, key, 0);
+    SendMessageW(world.system.window.handle(), win32::Win32Tray::kCallbackMessage, 0, MAKELPARAM(event, 1));
+    world.pump();
+    EXPECT_TRUE(world.app->form3().visible()) << event;
+    world.app->form3().hide();
+  }
+  world.system.tray.remove({true, 1, "Квирло"});
 }
 
 TEST_F(Windows, TheIndicatorStaysOnTopWhenAskedAndGoesDownWhenNot) {
@@ -355,6 +371,32 @@ TEST_F(Windows, TheKeyboardAloneSetsAReminderAndEscClosesTheAlert) {
   SetFocus(world.controlOf(alert.Command2));
   press(world, VK_ESCAPE);
   EXPECT_EQ(world.app->existing(WindowId::Form2), nullptr);
+}
+
+TEST_F(Windows, TheArrowsGoRoundAnOptionGroupAndTheMenuKeyOpensTheMainMenu) {
+  Form4& dialog = world.app->form4();
+  dialog.show();
+  world.pump();
+  SetFocus(world.controlOf(dialog.Option1));
+  press(world, VK_DOWN);
+  EXPECT_EQ(GetFocus(), world.controlOf(dialog.Option2));
+  EXPECT_EQ(SendMessageW(world.controlOf(dialog.Option2), BM_GETCHECK, 0, 0), BST_CHECKED) << "and chose it";
+  press(world, VK_UP);
+  press(world, VK_UP);
+  EXPECT_EQ(GetFocus(), world.controlOf(dialog.Option3)) << "round the group";
+  EXPECT_EQ(dialog.Option3.value(), 1);
+  dialog.Command2.click();
+
+  form1().show();
+  world.pump();
+  SetFocus(world.controlOf(form1().Text2));
+  // The menu's own loop reads the keys after the Menu key: its first entry,
+  // «О программе», and Enter.
+  PostMessageW(GetFocus(), WM_KEYDOWN, VK_APPS, 0);
+  for (WPARAM key : {VK_DOWN, VK_RETURN}) PostMessageW(world.windowOf(form1()), WM_KEYDOWN, key, 0);
+  world.pump();
+  ASSERT_TRUE(world.app->exists(WindowId::formAbout));
+  EXPECT_TRUE(world.app->about().visible());
 }
 
 TEST_F(Windows, ScreenReadersFindANameForEveryFieldAndPictureButton) {

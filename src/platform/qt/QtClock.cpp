@@ -3,11 +3,14 @@
 #include <sys/timerfd.h>
 #include <unistd.h>
 
+#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <vector>
 
@@ -38,22 +41,40 @@ class WatcherCall : public ScheduledCall {
 
 }  // namespace
 
-QtClock::QtClock(EventGate& gate) : gate_(gate) {
-  timerFd_ = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
+MinuteWatchSystem MinuteWatchSystem::real() {
+  MinuteWatchSystem system;
+  system.timerfdCreate = [](int clockId, int flags) { return ::timerfd_create(clockId, flags); };
+  system.timerfdSettime = [](int fd, int flags, const itimerspec* next) {
+    return ::timerfd_settime(fd, flags, next, nullptr);
+  };
+  system.now = [] {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return now;
+  };
+  return system;
+}
+
+QtClock::QtClock(EventGate& gate, MinuteWatchSystem system)
+    : gate_(gate), system_(std::move(system)) {
+  timerFd_ = system_.timerfdCreate(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
   if (timerFd_ >= 0) {
     notifier_ = new QSocketNotifier(timerFd_, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] { onMinuteTimer(); });
+  } else {
+    fallBackToEventLoop("timerfd_create");
   }
+  const QString zoneFile = system_.zoneFile;
   zoneWatcher_ = new QFileSystemWatcher(this);
-  zoneWatcher_->addPath("/etc/localtime");
-  zoneWatcher_->addPath("/etc");
-  connect(zoneWatcher_, &QFileSystemWatcher::fileChanged, this, [this] {
-    zoneWatcher_->addPath("/etc/localtime");  // a replaced file drops out of the watch
+  zoneWatcher_->addPath(zoneFile);
+  zoneWatcher_->addPath(QFileInfo(zoneFile).absolutePath());
+  connect(zoneWatcher_, &QFileSystemWatcher::fileChanged, this, [this, zoneFile] {
+    zoneWatcher_->addPath(zoneFile);  // a replaced file drops out of the watch
     notifyWatchers();
   });
-  connect(zoneWatcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
-    if (!zoneWatcher_->files().contains("/etc/localtime")) {
-      zoneWatcher_->addPath("/etc/localtime");
+  connect(zoneWatcher_, &QFileSystemWatcher::directoryChanged, this, [this, zoneFile] {
+    if (!zoneWatcher_->files().contains(zoneFile)) {
+      zoneWatcher_->addPath(zoneFile);
       notifyWatchers();
     }
   });
@@ -106,20 +127,48 @@ std::unique_ptr<ScheduledCall> QtClock::atEveryMinute(std::function<void()> call
 }
 
 void QtClock::armNextMinute() {
-  if (timerFd_ < 0) return;
-  timespec now{};
-  clock_gettime(CLOCK_REALTIME, &now);
+  const timespec now = system_.now();
   // The next start of a local minute; time zones differ from UTC by whole
   // minutes, so a UTC minute boundary is a local one.
-  itimerspec next{};
-  next.it_value.tv_sec = (now.tv_sec / 60 + 1) * 60;
-  timerfd_settime(timerFd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &next, nullptr);
+  const time_t nextMinute = (now.tv_sec / 60 + 1) * 60;
+  if (timerFd_ >= 0) {
+    itimerspec next{};
+    next.it_value.tv_sec = nextMinute;
+    if (system_.timerfdSettime(timerFd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &next) == 0)
+      return;
+    fallBackToEventLoop("timerfd_settime");
+  }
+  const std::int64_t untilNextMinute =
+      std::int64_t(nextMinute - now.tv_sec) * 1000 - now.tv_nsec / 1'000'000;
+  fallbackTimer_->start(static_cast<int>(untilNextMinute));
+}
+
+// Without its timerfd the watch would never wake, and a reminder for a later
+// minute would never fire.
+void QtClock::fallBackToEventLoop(const char* refusedCall) {
+  std::fprintf(stderr,
+               "kvirlo: %s: %s; the minute watch wakes by a timer instead and notices a change "
+               "of the clock within a minute\n",
+               refusedCall, std::strerror(errno));
+  if (timerFd_ >= 0) {
+    notifier_->setEnabled(false);
+    notifier_->deleteLater();  // it may be inside its own signal right now
+    notifier_ = nullptr;
+    ::close(timerFd_);
+    timerFd_ = -1;
+  }
+  fallbackTimer_ = new QTimer(this);
+  fallbackTimer_->setTimerType(Qt::PreciseTimer);
+  fallbackTimer_->setSingleShot(true);
+  connect(fallbackTimer_, &QTimer::timeout, this, [this] { onMinuteTimer(); });
 }
 
 void QtClock::onMinuteTimer() {
-  std::uint64_t expirations = 0;
-  // Read every time: a cancelled timer (the clock was set) says so with ECANCELED.
-  while (::read(timerFd_, &expirations, sizeof expirations) < 0 && errno == EINTR) {
+  if (timerFd_ >= 0) {
+    std::uint64_t expirations = 0;
+    // Read every time: a cancelled timer (the clock was set) says so with ECANCELED.
+    while (::read(timerFd_, &expirations, sizeof expirations) < 0 && errno == EINTR) {
+    }
   }
   armNextMinute();
   notifyWatchers();

@@ -1,6 +1,7 @@
 #include "platform/qt/QtMedia.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <algorithm>
@@ -39,8 +40,15 @@ class HelperPlayer : public MediaPlayer {
 
 }  // namespace
 
+// Installed, the helper is internal to the program: <prefix>/libexec/kvirlo,
+// found from the program's own <prefix>/bin whatever the prefix. In a build
+// tree it sits beside the program.
 QString soundHelperPath() {
-  return QCoreApplication::applicationDirPath() + "/kvirlo-sound";
+  const QString programDir = QCoreApplication::applicationDirPath();
+  const QString installed =
+      QDir::cleanPath(programDir + "/" KVIRLO_HELPER_FROM_PROGRAM "/kvirlo-sound");
+  if (QFileInfo(installed).isExecutable()) return installed;
+  return programDir + "/kvirlo-sound";
 }
 
 SoundHelper::SoundHelper(QString program) : process_(new QProcess(this)) {

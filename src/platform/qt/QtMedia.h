@@ -10,8 +10,8 @@ class QProcess;
 
 namespace kvirlo::qt {
 
-// The sound helper, "kvirlo-sound" beside the program: a process that lives
-// only while something sounds.
+// The sound helper, "kvirlo-sound" (see soundHelperPath): a process that
+// lives only while something sounds.
 class SoundHelper : public QObject {
  public:
   explicit SoundHelper(QString program);

@@ -1,6 +1,7 @@
 #include "platform/menu_item.h"
 #include "platform/qt/WindowView.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -9,10 +10,14 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "platform/qt/menus.h"
+#include "platform/qt/activation_token.h"
+#include "platform/qt/desktop_notice.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/taskbar.h"
 #include "platform/qt/text.h"
 #include "platform/qt/trace.h"
+#include "platform/qt/wayland.h"
 #include "platform/qt/widgets.h"
 #include "platform/tab_order.h"
 
@@ -90,6 +95,9 @@ void WindowView::listenToWindow() {
   w->onMouseMove = [this](int b) { deliver([this, b] { model_->Form_MouseMove(b); }); };
   w->onMoved = [this] {
     if (applyingGeometry_ || !model_ || !widget_ || !widget_->isVisible()) return;
+    // A place the desktop never told is no place: the window keeps the one
+    // it had, and the settings file too.
+    if (onNativeWayland()) return;
     model_->noteMovedTo(scale_.twips(widget_->x()), scale_.twips(widget_->y()));
   };
   w->onActivation = [this](bool active) { onActivation(active); };
@@ -148,6 +156,7 @@ void WindowView::deliver(const std::function<void()>& event) {
 
 void WindowView::detach() {
   model_ = nullptr;
+  notice_.reset();
   bindings_.clear();
   if (!widget_) return;
   widget_->silence();
@@ -209,6 +218,7 @@ void WindowView::keepOnScreen() {
 void WindowView::applyVisibility() {
   if (!widget_) return;
   if (!model_->visible()) {
+    notice_.reset();
     widget_->hide();
     return;
   }
@@ -239,6 +249,9 @@ void WindowView::request(const WindowRequest& r) {
     case WindowRequest::Kind::Activate:
       if (widget_ && widget_->isVisible()) {
         reportedActive_ = true;  // the activation that follows is this one
+        useHandedOverToken(*widget_);
+        // Forward means out of the task bar too.
+        if (widget_->isMinimized()) widget_->setWindowState(widget_->windowState() & ~Qt::WindowMinimized);
         widget_->raise();
         widget_->activateWindow();
       }
@@ -262,27 +275,32 @@ void WindowView::request(const WindowRequest& r) {
       }
       break;
     case WindowRequest::Kind::PopupMenu:
-      if (r.menu) showMenu(*r.menu);
+      if (r.menu) showMenu(*r.menu, r.control);
+      break;
+    case WindowRequest::Kind::Attention:
+      callForAttention(r.message);
       break;
   }
 }
 
-void WindowView::showMenu(MenuItem& root) {
+// Where a window cannot stay above the others (native Wayland) it could lie
+// buried while it rings: it asks for attention, and a desktop notification
+// says it too. Choosing the notification brings the window forward.
+void WindowView::callForAttention(const std::string& message) {
+  if (!widget_ || !model_ || !onNativeWayland()) return;
+  QApplication::alert(widget_);
+  notice_ = std::make_unique<DesktopNotice>(q(model_->caption()), q(message), [this](const QString& token) {
+    handOver({token.toStdString(), {}});
+    deliver([this] { model_->show(); });
+  }, nullptr);
+}
+
+// At the pointer; opened from the keyboard, under the focused control.
+void WindowView::showMenu(MenuItem& root, const Control* beside) {
   QMenu menu;
-  std::map<QAction*, MenuItem*> items;
-  std::function<void(QMenu&, MenuItem&)> fill = [&](QMenu& into, MenuItem& parent) {
-    for (MenuItem* item : parent.children()) {
-      if (item->isSeparator()) {
-        into.addSeparator();
-      } else if (!item->children().empty()) {
-        fill(*into.addMenu(q(item->caption())), *item);
-      } else {
-        items[into.addAction(q(item->caption()))] = item;
-      }
-    }
-  };
-  fill(menu, root);
-  QAction* chosen = menu.exec(QCursor::pos());
+  const auto items = fillMenu(menu, root);
+  QWidget* under = beside ? widgetOf(*beside) : nullptr;
+  QAction* chosen = menu.exec(under ? under->mapToGlobal(QPoint(0, under->height())) : QCursor::pos());
   if (!chosen || !model_) return;
   auto it = items.find(chosen);
   if (it != items.end()) it->second->click();

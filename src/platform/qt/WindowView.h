@@ -15,6 +15,7 @@
 
 namespace kvirlo::qt {
 
+class DesktopNotice;
 class WindowWidget;
 
 // The humble view of one window: its top-level widget, and one binding per
@@ -50,13 +51,15 @@ class WindowView : public QObject, public View, private BindingHost {
   void applyBackColor();
   void keepOnScreen();
   void setStackingHint(Qt::WindowType hint);
-  void showMenu(MenuItem& menu);
+  void showMenu(MenuItem& menu, const Control* beside);
+  void callForAttention(const std::string& message);
 
   Window* model_;
   EventGate& gate_;
   Scale scale_;
   QPointer<WindowWidget> widget_;
   std::map<const Control*, std::unique_ptr<Binding>> bindings_;
+  std::unique_ptr<DesktopNotice> notice_;
   bool placed_ = false;
   bool applyingGeometry_ = false;
   bool reportedActive_ = false;

@@ -45,7 +45,10 @@ void onTerminationSignals(const std::function<void()>& closeRequest) {
 
 void connectToSystem(Program& program, LinuxServices& system, SingleInstance& instance) {
   system.tray.onMouse = [&program](int button) { program.app().slug().Form_MouseMove(button); };
-  instance.onAnotherStart = [&program] { program.deliver([&program] { program.app().form1().show(); }); };
+  instance.onAnotherStart([&program](const ActivationToken& token) {
+    handOver(token);
+    program.deliver([&program] { program.app().form1().show(); });
+  });
   // A polite end or the session's logout is a close request like any other:
   // the reminder is cleaned up.
   auto closeRequest = [&program] { program.deliver([&program] { program.app().form1().requestClose(); }); };

@@ -8,26 +8,16 @@
 #include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "app/Program.h"
 #include "platform/qt/LinuxServices.h"
 #include "platform/qt/SingleInstance.h"
 #include "platform/qt/QtViewFactory.h"
 #include "platform/qt/connect_system.h"
+#include "platform/qt/display.h"
 #include "platform/qt/pictures.h"
 
 namespace {
-
-// Positions, staying on top and dragging by a label need X11; under a
-// Wayland session that also offers an X server, run there unless the user
-// chose a Qt platform himself.
-void preferX11() {
-  if (std::getenv("QT_QPA_PLATFORM")) return;
-  const char* session = std::getenv("XDG_SESSION_TYPE");
-  const bool wayland = std::getenv("WAYLAND_DISPLAY") || (session && !std::strcmp(session, "wayland"));
-  if (wayland && std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "xcb", 1);
-}
 
 // The windows are tiny: plain image transfers cost nothing, while the
 // shared-memory path waits for the X server's answer at every repaint and
@@ -49,9 +39,14 @@ void placeDefaultChime(const std::string& dataFolder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  preferX11();
+  const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  kvirlo::qt::SingleInstance instance(runtime.isEmpty() ? QDir::tempPath() : runtime);
+  if (!instance.first()) return 0;
+
+  if (!kvirlo::qt::chooseDisplay()) return 1;
   preferPlainImages();
   QApplication qapp(argc, argv);
+  kvirlo::qt::sayWhatTheDisplayLacks();
   QApplication::setApplicationName("Kvirlo");
   QApplication::setOrganizationName("Kvirlo");
   QApplication::setQuitOnLastWindowClosed(false);
@@ -60,10 +55,6 @@ int main(int argc, char** argv) {
   QFont font = QApplication::font();
   font.setPointSizeF(8);
   QApplication::setFont(font);
-
-  const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  kvirlo::qt::SingleInstance instance(runtime.isEmpty() ? QDir::tempPath() : runtime);
-  if (!instance.first()) return 0;
 
   kvirlo::Scale scale;
   if (QScreen* screen = QGuiApplication::primaryScreen())

@@ -19,16 +19,18 @@
 #include <numbers>
 #include <unistd.h>
 
+#include "platform/media_player.h"
 #include "platform/qt/SoundLoop.h"
 
 namespace {
 
 QByteArray sineTone(int frequency, int durationMs, int rate) {
-  const int samples = rate * durationMs / 1000;
-  const int fade = std::min(samples / 2, rate / 200);  // 5 ms, so the tone does not click
+  // In 64 bits: 44100 samples a second pass the range of an int within a minute.
+  const qsizetype samples = qint64(rate) * durationMs / 1000;
+  const qsizetype fade = std::min<qsizetype>(samples / 2, rate / 200);  // 5 ms, no click
   QByteArray data(samples * 2, Qt::Uninitialized);
   auto* out = reinterpret_cast<qint16*>(data.data());
-  for (int i = 0; i < samples; ++i) {
+  for (qsizetype i = 0; i < samples; ++i) {
     double envelope = 1.0;
     if (i < fade) envelope = double(i) / fade;
     if (samples - i < fade) envelope = double(samples - i) / fade;
@@ -45,6 +47,10 @@ class Sounds : public QObject {
     idle_.setInterval(3000);
     connect(&idle_, &QTimer::timeout, [] { QCoreApplication::quit(); });
   }
+  // The sink reads the tone's buffer to its last moment: it goes first. Left
+  // to the children's order, the buffer went first and the sound server's
+  // thread read freed memory as the helper ended.
+  ~Sounds() override { endTone(); }
 
   void command(const QByteArray& line) {
     const QString text = QString::fromUtf8(line);
@@ -77,11 +83,9 @@ class Sounds : public QObject {
   }
   void play() { file().repeat(); }
   void tone(int frequency, int durationMs) {
+    durationMs = std::min(durationMs, kvirlo::Tone::LongestMs);
     if (!file_) idle_.start(durationMs + 3000);
-    delete sink_;
-    delete buffer_;
-    sink_ = nullptr;
-    buffer_ = nullptr;
+    endTone();
     if (durationMs <= 0 || frequency < 37 || frequency > 32767) return;
     QAudioFormat format;
     format.setSampleRate(44100);
@@ -92,6 +96,14 @@ class Sounds : public QObject {
     buffer_->open(QIODevice::ReadOnly);
     sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), format, this);
     sink_->start(buffer_);
+  }
+
+  void endTone() {
+    if (sink_) sink_->stop();
+    delete sink_;
+    delete buffer_;
+    sink_ = nullptr;
+    buffer_ = nullptr;
   }
 
   kvirlo::qt::SoundLoop* file_ = nullptr;

@@ -1,6 +1,7 @@
 #include "platform/qt/widgets.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -46,6 +47,34 @@ KeyFilter::KeyFilter(QObject* parent, std::function<bool(int)> onKey)
 bool KeyFilter::eventFilter(QObject*, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
   return onKey_(keyCode(static_cast<QKeyEvent*>(event)));
+}
+
+ArrowFilter::ArrowFilter(QObject* parent, std::function<bool(bool)> onArrow)
+    : QObject(parent), onArrow_(std::move(onArrow)) {}
+
+bool ArrowFilter::eventFilter(QObject*, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier)) return false;
+  switch (key->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Right: return onArrow_(true);
+    case Qt::Key_Up:
+    case Qt::Key_Left: return onArrow_(false);
+    default: return false;
+  }
+}
+
+MenuKeyFilter::MenuKeyFilter(QObject* parent, std::function<bool()> onMenuKey)
+    : QObject(parent), onMenuKey_(std::move(onMenuKey)) {}
+
+bool MenuKeyFilter::eventFilter(QObject*, QEvent* event) {
+  if (event->type() == QEvent::ContextMenu)
+    return static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard && onMenuKey_();
+  if (event->type() != QEvent::KeyPress) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  return key->key() == Qt::Key_F10 && (key->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier &&
+         onMenuKey_();
 }
 
 WindowWidget::WindowWidget() { setMouseTracking(true); }

@@ -27,6 +27,32 @@ class KeyFilter : public QObject {
   std::function<bool(int)> onKey_;
 };
 
+// The arrow keys without Ctrl or Alt reach `onArrow` (forward: Down or
+// Right) before the widget acts on them; true takes the key.
+class ArrowFilter : public QObject {
+ public:
+  ArrowFilter(QObject* parent, std::function<bool(bool forward)> onArrow);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::function<bool(bool)> onArrow_;
+};
+
+// Shift+F10 and the Menu key (which Qt hands on as a context-menu event from
+// the keyboard) reach `onMenuKey` before the widget's own menu; true takes them.
+class MenuKeyFilter : public QObject {
+ public:
+  MenuKeyFilter(QObject* parent, std::function<bool()> onMenuKey);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::function<bool()> onMenuKey_;
+};
+
 // A top-level window that reports what happens to it instead of acting.
 class WindowWidget : public QWidget {
  public:

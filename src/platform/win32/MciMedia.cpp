@@ -8,9 +8,20 @@
 #include <cwchar>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
 
 namespace kvirlo::win32 {
+namespace {
+
+// MCI, and the sound drivers it brings, come at the first sound.
+MCIERROR sendString(const wchar_t* command, wchar_t* answer, UINT size) {
+  static SystemLibrary winmm(L"winmm.dll");
+  static const auto send = winmm.function<decltype(&mciSendStringW)>("mciSendStringW");
+  return send ? send(command, answer, size, nullptr) : MCIERR_DEVICE_NOT_INSTALLED;
+}
+
+}  // namespace
 
 MciPlayer::MciPlayer() {
   static int serial = 0;
@@ -21,7 +32,7 @@ MciPlayer::~MciPlayer() { close(); }
 
 bool MciPlayer::send(const std::wstring& command, std::wstring* answer) {
   wchar_t buffer[128] = {};
-  const MCIERROR error = mciSendStringW(command.c_str(), buffer, 128, nullptr);
+  const MCIERROR error = sendString(command.c_str(), buffer, 128);
   if (answer) *answer = buffer;
   return error == 0;
 }

@@ -4,9 +4,18 @@
 
 #include <vector>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
 
 namespace kvirlo::win32 {
+namespace {
+
+SystemLibrary& commonDialogs() {
+  static SystemLibrary comdlg32(L"comdlg32.dll");
+  return comdlg32;
+}
+
+}  // namespace
 
 HWND dialogOwner() {
   HWND active = GetActiveWindow();
@@ -51,7 +60,9 @@ std::optional<std::string> Win32Dialogs::openFile(const FileDialogRequest& reque
   dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
                  OFN_EXPLORER;
-  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  static const auto getOpenFileName =
+      commonDialogs().function<decltype(&GetOpenFileNameW)>("GetOpenFileNameW");
+  if (!getOpenFileName || !getOpenFileName(&dialog)) return std::nullopt;
   return utf8(name.data(), static_cast<int>(wcsnlen(name.data(), name.size())));
 }
 
@@ -62,7 +73,8 @@ std::optional<Colour> Win32Dialogs::chooseColour(Colour initial) {
   dialog.rgbResult = initial & kMaxColour;  // COLORREF is 0x00BBGGRR, as the program keeps colours
   dialog.lpCustColors = custom_;
   dialog.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
-  if (!ChooseColorW(&dialog)) return std::nullopt;
+  static const auto chooseColor = commonDialogs().function<decltype(&ChooseColorW)>("ChooseColorW");
+  if (!chooseColor || !chooseColor(&dialog)) return std::nullopt;
   return static_cast<Colour>(dialog.rgbResult & kMaxColour);
 }
 

@@ -26,6 +26,7 @@ class Win32Tray : public TrayIcons {
   SystemWindow& window_;
   EventGate& gate_;
   TrayIconRecord shown_;
+  bool version4_ = false;  // the shell reports the keyboard too
 };
 
 }  // namespace kvirlo::win32

@@ -337,12 +337,14 @@ void WindowView::request(const WindowRequest& r) {
       if (Binding* b = bindingOf(*r.control); b && IsWindowVisible(hwnd_)) focus(*b, r.selectText);
       break;
     case WindowRequest::Kind::PopupMenu:
-      if (r.menu) showMenu(*r.menu);
+      if (r.menu) showMenu(*r.menu, r.control);
       break;
+    case WindowRequest::Kind::Attention:
+      break;  // the window is top-most here: nothing covers it
   }
 }
 
-void WindowView::showMenu(MenuItem& root) {
+void WindowView::showMenu(MenuItem& root, const Control* beside) {
   std::vector<MenuItem*> commands;
   std::function<HMENU(MenuItem&)> fill = [&](MenuItem& parent) {
     HMENU menu = CreatePopupMenu();
@@ -360,8 +362,14 @@ void WindowView::showMenu(MenuItem& root) {
     return menu;
   };
   HMENU menu = fill(root);
+  // At the pointer; opened from the keyboard, under the focused control.
   POINT at;
   GetCursorPos(&at);
+  if (Binding* b = beside ? bindingOf(*beside) : nullptr) {
+    RECT box;
+    GetWindowRect(b->handle(), &box);
+    at = {box.left, box.bottom};
+  }
   // A menu of a window in the background (the tray's) closes when the user
   // clicks elsewhere only if its window is in the foreground.
   SetForegroundWindow(hwnd_);
@@ -469,16 +477,31 @@ bool WindowView::onControlMessage(UINT message, WPARAM w, LPARAM l, LRESULT& res
 }
 
 bool WindowView::navigationKey(const MSG& msg) {
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  // Shift+F10 (a system key) and the Menu key; their release, which would
+  // open a field's own menu, goes with them.
+  const bool menuKey = msg.wParam == VK_APPS || (msg.wParam == VK_F10 && shift);
+  const bool down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+  const bool up = msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP;
+  if (menuKey && (down || up)) {
+    HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    return root && SendMessageW(root, kNavigationKey, down ? VK_APPS : 0, 0) == 1;
+  }
   if (msg.message != WM_KEYDOWN || (msg.wParam != VK_TAB && msg.wParam != VK_ESCAPE)) return false;
   if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-  const bool shift = GetKeyState(VK_SHIFT) < 0;
   return root && SendMessageW(root, kNavigationKey, msg.wParam, shift) == 1;
 }
 
 // Tab and Shift+Tab go in the program's reading order; Esc is the window's,
 // as no control of the program uses it.
 void WindowView::onNavigationKey(WPARAM key, bool shift) {
+  if (key == 0) return;  // the Menu key's release
+  if (key == VK_APPS) {
+    Binding* at = bindingOf(GetFocus());
+    deliver([this, at] { model_->menuKey(at ? &at->control() : nullptr); });
+    return;
+  }
   if (key == VK_ESCAPE) {
     deliver([this] { model_->keyDown(keys::Escape); });
     return;

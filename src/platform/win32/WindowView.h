@@ -35,7 +35,8 @@ class WindowView : public View, private BindingHost {
   void detach() override;
 
   HWND handle() const { return hwnd_; }
-  // Tab, Shift+Tab and Esc go to the window before any control sees them:
+  // Tab, Shift+Tab, Esc, Shift+F10 and the Menu key go to the window before
+  // any control sees them:
   // the message loop asks this first, and true means the key is used.
   static bool navigationKey(const MSG& msg);
   HWND handleOf(const Control& control) const;
@@ -70,7 +71,7 @@ class WindowView : public View, private BindingHost {
   void applyGeometry();
   void applyVisibility();
   void keepOnScreen();
-  void showMenu(MenuItem& menu);
+  void showMenu(MenuItem& menu, const Control* beside);
   void beginDrag();
   bool followDrag(UINT message);
   Binding* bindingOf(HWND hwnd) const;

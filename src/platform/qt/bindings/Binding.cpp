@@ -15,6 +15,7 @@
 
 #include "platform/qt/text.h"
 #include "platform/qt/widgets.h"
+#include "platform/window.h"
 
 namespace kvirlo::qt {
 
@@ -33,6 +34,14 @@ void Binding::build() {
                      Property::Geometry})
     apply(p);
   forwardInput();
+  // From any control the keyboard opens the window's menu, if it has one,
+  // rather than the control's own.
+  Control* c = &control_;
+  widget_->installEventFilter(new MenuKeyFilter(widget_, [self = guard(), c] {
+    bool opened = false;
+    if (self) self->deliver([c, &opened] { opened = c->window().menuKey(c); });
+    return opened;
+  }));
 }
 
 void Binding::applyFontAndTip() {

@@ -6,8 +6,10 @@
 namespace kvirlo::qt {
 namespace {
 
-// A check box: ticked, unticked or grey as the model says; a click is the
-// model's click, which decides the tick.
+// A check box: ticked, unticked or grey as the model says. Any change of its
+// state by the user is the model's click, which decides the tick: a mouse
+// click, Space, or a screen reader's toggle, which changes the state
+// without a click.
 class CheckBoxBinding : public Binding {
  public:
   using Binding::Binding;
@@ -27,7 +29,7 @@ class CheckBoxBinding : public Binding {
 
   void forwardInput() override {
     Control* c = &control_;
-    connect(box_, &QCheckBox::clicked, this, [this, c] { deliver([c] { c->click(); }); });
+    connect(box_, &QCheckBox::stateChanged, this, [this, c] { deliver([c] { c->click(); }); });
   }
 
  private:

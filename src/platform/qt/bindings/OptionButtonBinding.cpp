@@ -3,6 +3,8 @@
 
 #include "platform/qt/bindings/Binding.h"
 #include "platform/qt/text.h"
+#include "platform/qt/widgets.h"
+#include "platform/window.h"
 
 namespace kvirlo::qt {
 namespace {
@@ -10,7 +12,9 @@ namespace {
 // An option button: the model keeps a group's choice, so the buttons do
 // not exclude each other on their own. A group of its own that excludes
 // nothing keeps Qt from doing it, while the button stays auto-exclusive and
-// so is announced as an option button rather than a check box.
+// so is announced as an option button rather than a check box. Any change
+// of its state by the user is the model's click (a screen reader's toggle
+// changes it without a click); the model then shows what it chose.
 class OptionButtonBinding : public Binding {
  public:
   using Binding::Binding;
@@ -31,7 +35,13 @@ class OptionButtonBinding : public Binding {
 
   void forwardInput() override {
     Control* c = &control_;
-    connect(radio_, &QRadioButton::clicked, this, [this, c] { deliver([c] { c->click(); }); });
+    connect(radio_, &QRadioButton::toggled, this, [this, c] { deliver([c] { c->click(); }); });
+    // The arrows go round the group: the program's group, not Qt's.
+    radio_->installEventFilter(new ArrowFilter(radio_, [self = guard(), c](bool forward) {
+      bool moved = false;
+      if (self) self->deliver([c, forward, &moved] { moved = c->window().moveInGroup(*c, forward); });
+      return moved;
+    }));
   }
 
  private:

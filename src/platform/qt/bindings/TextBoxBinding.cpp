@@ -9,9 +9,10 @@
 namespace kvirlo::qt {
 namespace {
 
-// A text field: one line, or several with a scroll bar. Typing sets the
-// model's text; every key reaches the model first, and a locked field then
-// refuses it.
+// A text field: one line, or several with a scroll bar. Whatever changes its
+// text sets the model's: typing, pasting, an input method, a screen reader
+// (which sets the whole text at once, with no key). Every key reaches the
+// model first, and a locked field then refuses it.
 class TextBoxBinding : public Binding {
  public:
   using Binding::Binding;
@@ -45,7 +46,10 @@ class TextBoxBinding : public Binding {
   void applyColours() override {
     QPalette palette = widget()->palette();
     palette.setColor(QPalette::Base, toQColor(control_.backColor()));
-    palette.setColor(QPalette::Text, toQColor(control_.foreColor()));
+    // A disabled field keeps the platform's grey text, as every other
+    // disabled control does.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+      palette.setColor(group, QPalette::Text, toQColor(control_.foreColor()));
     widget()->setPalette(palette);
   }
 
@@ -58,7 +62,9 @@ class TextBoxBinding : public Binding {
       });
       return;
     }
-    connect(line_, &QLineEdit::textEdited, this,
+    // Not textEdited: a text set through the accessibility interface is
+    // only textChanged. The model's own copies come blocked.
+    connect(line_, &QLineEdit::textChanged, this,
             [this, c](const QString& text) { deliver([c, text] { c->setText(text.toStdString()); }); });
     line_->installEventFilter(new KeyFilter(line_, [self = guard(), c](int key) {
       bool refused = false;

@@ -1,5 +1,6 @@
 #include "platform/win32/bindings/Binding.h"
 #include "platform/win32/text.h"
+#include "platform/window.h"
 
 namespace kvirlo::win32 {
 namespace {
@@ -13,6 +14,18 @@ class OptionButtonBinding : public Binding {
   bool onCommand(WORD code) override { return forwardClick(code); }
 
  protected:
+  // The arrows go round the option's group, choosing as they go.
+  bool onOwnMessage(UINT message, WPARAM w, LPARAM, LRESULT& result) override {
+    if (message != WM_KEYDOWN || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+    if (w != VK_DOWN && w != VK_RIGHT && w != VK_UP && w != VK_LEFT) return false;
+    const bool forward = w == VK_DOWN || w == VK_RIGHT;
+    Control* c = &control_;
+    bool moved = false;
+    deliver([c, forward, &moved] { moved = c->window().moveInGroup(*c, forward); });
+    result = 0;
+    return moved;
+  }
+
   Class windowClass() const override { return {L"BUTTON", WS_TABSTOP | BS_RADIOBUTTON}; }
 
   void applyOwn(Property property) override {

@@ -1,0 +1,37 @@
+#!/usr/bin/python3
+# A stand-in for the desktop's notification service on the session bus:
+# each Notify is written to the file named as the argument, one line each:
+# id, summary, body, urgency.
+import sys
+from gi.repository import Gio, GLib
+
+XML = """<node><interface name="org.freedesktop.Notifications">
+<method name="Notify"><arg type="s"/><arg type="u"/><arg type="s"/><arg type="s"/><arg type="s"/>
+<arg type="as"/><arg type="a{sv}"/><arg type="i"/><arg type="u" direction="out"/></method>
+<method name="CloseNotification"><arg type="u"/></method>
+<method name="GetCapabilities"><arg type="as" direction="out"/></method>
+<method name="GetServerInformation"><arg type="s" direction="out"/><arg type="s" direction="out"/>
+<arg type="s" direction="out"/><arg type="s" direction="out"/></method>
+</interface></node>"""
+log = open(sys.argv[1], "a", buffering=1)
+count = [0]
+
+def call(conn, sender, path, iface, method, args, invocation):
+    if method == "Notify":
+        count[0] += 1
+        app, _, _, summary, body, actions, hints, _ = args.unpack()
+        log.write(f"{count[0]}\t{summary}\t{body}\t{hints.get('urgency', '')}\t{','.join(actions)}\n")
+        invocation.return_value(GLib.Variant("(u)", (count[0],)))
+    elif method == "GetCapabilities":
+        invocation.return_value(GLib.Variant("(as)", (["actions", "body"],)))
+    elif method == "GetServerInformation":
+        invocation.return_value(GLib.Variant("(ssss)", ("stand-in", "kvirlo", "1", "1.2")))
+    else:
+        invocation.return_value(None)
+
+def acquired(conn, name):
+    conn.register_object("/org/freedesktop/Notifications",
+                         Gio.DBusNodeInfo.new_for_xml(XML).interfaces[0], call, None, None)
+
+Gio.bus_own_name(Gio.BusType.SESSION, "org.freedesktop.Notifications", 0, acquired, None, None)
+GLib.MainLoop().run()
