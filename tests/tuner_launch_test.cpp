@@ -43,8 +43,8 @@ TEST(TunerCommandFile, CmdOperatorsReachTheTunerAsPlainText) {
   EXPECT_EQ(tunerCommandFile(ScriptDialect::Cmd, "\"",
                              tuner("C:\\A&B ^100%\\tv.exe", "-m:tv&calc|x>y", 1, "<in")),
             "\"C:\\A&B ^100%%\\tv.exe\" -m:tv^&calc^|x^>y -ch:1 ^<in -wu \r\ndel ~.cmd\r\n");
-  EXPECT_EQ(tunerCommandFile(ScriptDialect::Cmd, "'", tuner("a&b", "-m:tv", 1, "")),
-            "'a^&b' -m:tv -ch:1  -wu \r\ndel ~.cmd\r\n");
+  EXPECT_EQ(tunerCommandFile(ScriptDialect::Cmd, "'", tuner("C:\\a&b", "-m:tv", 1, "")),
+            "'C:\\a^&b' -m:tv -ch:1  -wu \r\ndel ~.cmd\r\n");
 }
 
 TEST(TunerCommandFile, WhatCannotBePassedPlainlyIsRefused) {

@@ -157,7 +157,9 @@ TEST_F(CmdCommandFile, RandomValuesReachTheTunerAsTheyAreOrNothingRuns) {
       for (std::size_t at = path.find(L'\\', 3); at != std::wstring::npos; at = path.find(L'\\', at + 1))
         CreateDirectoryW(path.substr(0, at).c_str(), nullptr);
       if (missing == 3) CreateDirectoryW(path.c_str(), nullptr);
-      if (missing <= 1) ASSERT_TRUE(CopyFileW(wide(standIn).c_str(), path.c_str(), FALSE)) << tuner;
+      if (missing <= 1) {
+        ASSERT_TRUE(CopyFileW(wide(standIn).c_str(), path.c_str(), FALSE)) << tuner;
+      }
     }
     DeleteFileW(wide(log).c_str());
     const auto before = everything();
