@@ -39,6 +39,7 @@ struct Alert : ::testing::Test {
     main().Check3.click();
     main().Text5.setText("D:\\TV\\tv.exe");
     world.app->settings.TunerPath = "D:\\TV\\tv.exe";
+    world.files.programs = {"D:\\TV\\tv.exe", "/opt/tv"};
     if (only) main().Check6.click();
   }
   // Starts a reminder for 18:05 and lets the clock get there; false when the
@@ -250,6 +251,39 @@ TEST_F(Alert, ATunerThatCannotBeStartedLeavesTheAlertToRemind) {
   ASSERT_TRUE(fire("@Behold TV@"));
   EXPECT_TRUE(world.shell.runs.empty());
   EXPECT_TRUE(world.app->form2().visible());
+}
+
+TEST_F(Alert, ATunerProgramThatIsNotThereIsNotStartedAndTheAlertSaysSo) {
+  const struct {
+    bool only;
+    const char* path;
+  } cases[] = {{true, "D:\\TV\\gone.exe"}, {false, "D:\\TV\\gone.exe"}, {true, "D:\\TV"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    World fresh;
+    fresh.clock.setWallClock(FakeClock::at(17, 0));
+    ASSERT_TRUE(fresh.start());
+    fresh.app->form1().Check3.click();
+    fresh.app->form1().Text5.setText(c.path);
+    fresh.app->settings.TunerPath = c.path;
+    fresh.files.programs = {"D:\\TV\\tv.exe"};  // "D:\\TV" is its folder
+    if (c.only) fresh.app->form1().Check6.click();
+    const std::string text = c.only ? "@Behold TV@" : "Позвонить";
+    fresh.startReminder(text, "18", "05");
+    ASSERT_FALSE(World::ends([&] { fresh.clock.advanceTo(FakeClock::at(18, 5)); }));
+    EXPECT_TRUE(fresh.shell.runs.empty());
+    EXPECT_EQ(fresh.files.files.count("C:\\Program Files\\Kvirlo\\~.cmd"), 0u);
+    ASSERT_TRUE(fresh.app->form2().visible());
+    EXPECT_EQ(fresh.app->form2().Text1.text(),
+              "Напоминаю: " + text + "\nНе удалось запустить TV тюнер: " + c.path);
+  }
+  // Where the interpreter runs, a relative path is looked for there.
+  tunerOn(false);
+  world.app->settings.TunerPath = "TV\\tv.exe";
+  world.files.programs = {"C:\\Program Files\\Kvirlo\\TV\\tv.exe"};
+  ASSERT_TRUE(fire());
+  EXPECT_EQ(world.shell.runs.size(), 1u);
+  EXPECT_EQ(world.app->form2().Text1.text(), "Напоминаю: Позвонить");
 }
 
 TEST_F(Alert, OnLinuxTheScriptGoesToTheDataFolder) {

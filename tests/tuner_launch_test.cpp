@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "alert/tuner_launch.h"
 #include "settings/SettingsRecord.h"
 
@@ -41,8 +43,8 @@ TEST(TunerCommandFile, CmdOperatorsReachTheTunerAsPlainText) {
   EXPECT_EQ(tunerCommandFile(ScriptDialect::Cmd, "\"",
                              tuner("C:\\A&B ^100%\\tv.exe", "-m:tv&calc|x>y", 1, "<in")),
             "\"C:\\A&B ^100%%\\tv.exe\" -m:tv^&calc^|x^>y -ch:1 ^<in -wu \r\ndel ~.cmd\r\n");
-  EXPECT_EQ(tunerCommandFile(ScriptDialect::Cmd, "'", tuner("a&b", "-m:tv", 1, "")),
-            "'a^&b' -m:tv -ch:1  -wu \r\ndel ~.cmd\r\n");
+  EXPECT_EQ(tunerCommandFile(ScriptDialect::Cmd, "'", tuner("C:\\a&b", "-m:tv", 1, "")),
+            "'C:\\a^&b' -m:tv -ch:1  -wu \r\ndel ~.cmd\r\n");
 }
 
 TEST(TunerCommandFile, WhatCannotBePassedPlainlyIsRefused) {
@@ -53,6 +55,14 @@ TEST(TunerCommandFile, WhatCannotBePassedPlainlyIsRefused) {
   const std::string nul("-m:tv\0&calc", 11);
   EXPECT_FALSE(tunerCommandFile(ScriptDialect::Cmd, "\"", tuner("C:\\a.exe", "-m:tv", 1, nul)));
   EXPECT_FALSE(tunerCommandFile(ScriptDialect::Sh, "\"", tuner(std::string("/a\0b", 4), nul, 1, "")));
+  // A bare word is a command of the interpreter's own, which runs the rest
+  // of the line: a path must name its folder.
+  const std::pair<ScriptDialect, const char*> bare[] = {
+      {ScriptDialect::Sh, "eval"}, {ScriptDialect::Sh, "C:\\tv.exe"}, {ScriptDialect::Cmd, "call"},
+      {ScriptDialect::Cmd, "start"}, {ScriptDialect::Cmd, "D:tv.exe"}};
+  for (const auto& [dialect, path] : bare)
+    EXPECT_FALSE(tunerCommandFile(dialect, "\"", tuner(path, "x;touch FILE;:", 1, ""))) << path;
+  EXPECT_TRUE(tunerCommandFile(ScriptDialect::Cmd, "\"", tuner("tv/start", "-m:tv", 1, "")));
 }
 
 TEST(TunerCommandFile, ShKeepsTheLineAndRemovesItsOwnFile) {

@@ -1,5 +1,7 @@
 #include "alert/Form2.h"
 
+#include <string>
+
 #include "alert/tuner_launch.h"
 #include "app/App.h"
 #include "app/Form1.h"
@@ -44,14 +46,19 @@ Form2::Form2(App& app) : Window(app.context(), WindowId::Form2, texts::ShortName
 void Form2::Form_Load() {
   const SettingsRecord& s = app_.settings;
   setTopMost();
+  bool tunerFailed = false;
   if (s.TunerOn == "YES") {
     const bool started = LaunchTuner(app_);
     // With the tuner alone the program's work is done once it runs. If it
-    // could not be started, the alert below is all that is left to remind.
+    // could not be started, the alert below is all that is left to remind,
+    // and it says so: the user counted on the tuner.
     if (started && s.MainReminderOff == "ON") ExitProgram(app_);
+    tunerFailed = !started;
   }
   app_.unload(WindowId::Form3);
-  Text1.setText("Напоминаю: " + app_.form1().Text1.text());
+  std::string text = "Напоминаю: " + app_.form1().Text1.text();
+  if (tunerFailed) text += "\nНе удалось запустить TV тюнер: " + s.TunerPath;
+  Text1.setText(text);
   app_.services().tray.remove(app_.TrayIcon);
   Timer1.setEnabled(true);
   // The sound starts the moment after the window is up: opening a sound

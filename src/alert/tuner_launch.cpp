@@ -64,6 +64,22 @@ std::optional<std::string> shPlain(std::string_view s) {
   return out + "'";
 }
 
+// A word without a folder is looked up as a command: /bin/sh finds `eval`,
+// cmd.exe `call` and `start` among its own, and each would run the rest of
+// the line as a command of its own.
+bool namesAFolder(ScriptDialect dialect, std::string_view path) {
+  return path.find_first_of(dialect == ScriptDialect::Cmd ? "\\/" : "/") != std::string_view::npos;
+}
+
+bool isAbsolute(ScriptDialect dialect, std::string_view path) {
+  if (dialect == ScriptDialect::Sh) return !path.empty() && path[0] == '/';
+  const auto separator = [](char c) { return c == '\\' || c == '/'; };
+  if (!path.empty() && separator(path[0])) return true;
+  const char letter = path.size() > 2 ? path[0] : '\0';
+  const bool drive = (letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z');
+  return drive && path[1] == ':' && separator(path[2]);
+}
+
 std::string joinPath(const std::string& folder, char separator, const char* name) {
   if (!folder.empty() && folder.back() == separator) return folder + name;
   return folder + separator + name;
@@ -82,6 +98,8 @@ std::optional<std::string> tunerCommandFile(ScriptDialect dialect, const std::st
   auto plain = cmd ? cmdPlain : shPlain;
   const std::string channel = "-ch:" + std::to_string(s.TunerChannel);
 
+  // An empty path runs nothing at all; any other path must name its folder.
+  if (!s.TunerPath.empty() && !namesAFolder(dialect, s.TunerPath)) return std::nullopt;
   std::optional<std::string> program;
   if (quote == "\"") {
     const auto inside = cmd ? cmdQuoted(s.TunerPath) : shQuoted(s.TunerPath);
@@ -115,6 +133,13 @@ bool LaunchTuner(App& app) {
       dialect == ScriptDialect::Cmd
           ? sys.paths.programDirectory()
           : withoutTrailingSeparator(app.WinDir, separator);
+  // A tuner that is not there would only make the interpreter say so where
+  // nobody reads it; the caller is told instead. The interpreter looks for
+  // a relative path from the folder it runs in, and so does the check.
+  const std::string& tuner = app.settings.TunerPath;
+  const std::string program =
+      isAbsolute(dialect, tuner) ? tuner : joinPath(folder, separator, tuner.c_str());
+  if (!sys.files.isProgram(program)) return false;
   const std::string path = joinPath(folder, separator, kCommandFileName);
   if (!sys.files.replaceScript(path, *text)) return false;
   // Run in its own folder, so that the file removes itself and nothing else.

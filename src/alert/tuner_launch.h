@@ -19,12 +19,14 @@ inline constexpr const char* kCommandFileName = "~.cmd";
 // Every value reaches the tuner as plain text: characters the interpreter
 // would act on are escaped for it. A value that cannot be passed that way
 // (a line break, a NUL, or a double quote within the quoted path) gives
-// nothing.
+// nothing, and so does a path that names no folder: the interpreter would
+// take a bare word for one of its own commands.
 std::optional<std::string> tunerCommandFile(ScriptDialect dialect, const std::string& quote,
                                             const SettingsRecord& settings);
 
 // Writes the command file and starts it, minimised, without waiting; false
-// when the file could not be made, written or started.
+// when the tuner program is not there (no file, or on POSIX not one that may
+// be run), or the file could not be made, written or started.
 bool LaunchTuner(App& app);
 
 }  // namespace kvirlo

@@ -23,6 +23,9 @@ class FileSystem {
   virtual bool replaceScript(const std::string& path, const std::string& text) {
     return replace(path, text);
   }
+  // Whether `path` is a file a command interpreter could start: it exists,
+  // is not a folder, and where the system has the notion, may be executed.
+  virtual bool isProgram(const std::string& path) = 0;
 };
 
 }  // namespace kvirlo

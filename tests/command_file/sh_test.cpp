@@ -2,7 +2,8 @@
 // paths, modes, full-screen switches and channels the program builds and
 // writes the file as on Linux, and /bin/sh runs it in its folder; the tuner
 // at the path is a stand-in that records its arguments. Each case is either
-// refused (nothing written, nothing run) or the stand-in receives exactly
+// refused (nothing written, nothing run; also where the path holds no
+// program to start) or the stand-in receives exactly
 // the path and the values, one argument each, and no other file appears
 // (the values hold commands that would leave one if the shell ran them).
 
@@ -132,15 +133,25 @@ TEST_F(ShCommandFile, RandomValuesReachTheTunerAsTheyAreOrNothingRuns) {
     if (random.chance(3)) s.TunerMode += '\0' + random.text(1);
     s.TunerFullScreen = random.chance(30) ? "-fs" : random.text(random.below(4));
     s.TunerChannel = random.channel();
-    fs::create_directories(fs::path(s.TunerPath).parent_path());
-    fs::create_symlink(STANDIN_TUNER, s.TunerPath);
+    // Now and then no program to start at the path: the shell's own
+    // command of that name, nothing, a folder, a file that may not be run.
+    const int missing = random.chance(20) ? 1 + random.below(4) : 0;
+    if (missing == 1) s.TunerPath = random.chance(50) ? "eval" : "exec";
+    const std::string tuner = missing == 1 ? folder + "/" + s.TunerPath : s.TunerPath;
+    fs::create_directories(fs::path(tuner).parent_path());
+    if (missing == 3) fs::create_directory(tuner);
+    if (missing == 4) {
+      fs::copy_file(STANDIN_TUNER, tuner);
+      fs::permissions(tuner, fs::perms::owner_read);
+    }
+    if (missing <= 1) fs::create_symlink(STANDIN_TUNER, tuner);
     fs::remove(log);
     const auto before = everythingIn(folder);
     const int runsBefore = shell.runs;
 
     const bool started = LaunchTuner(app);
 
-    if (unpassable(s.TunerPath) || unpassable(s.TunerMode) ||
+    if (missing || unpassable(s.TunerPath) || unpassable(s.TunerMode) ||
         unpassable(s.TunerFullScreen)) {
       ++refused;
       EXPECT_FALSE(started);
@@ -158,6 +169,7 @@ TEST_F(ShCommandFile, RandomValuesReachTheTunerAsTheyAreOrNothingRuns) {
     EXPECT_EQ(everythingIn(folder), before);
     if (::testing::Test::HasFailure()) break;
     fs::remove_all(tuners);
+    if (missing == 1) fs::remove(tuner);
   }
   // Both kinds of case occurred.
   if (!::testing::Test::HasFailure()) {

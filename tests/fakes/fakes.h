@@ -121,7 +121,9 @@ class FakeFiles : public FileSystem {
  public:
   std::optional<std::string> read(const std::string& path, std::size_t maxBytes) override;
   bool replace(const std::string& path, const std::string& text) override;
+  bool isProgram(const std::string& path) override { return programs.count(path) > 0; }
   std::map<std::string, std::string> files;
+  std::set<std::string> programs;  // the programs installed
   std::set<std::string> readOnly;  // paths whose replacement fails
   int replacements = 0;
 };

@@ -2,8 +2,9 @@
 // Windows (the file is in OEM code page 866). For random tuner paths, modes,
 // full-screen switches and channels the program writes the file beside
 // itself and the system starts it; the tuner at the path is a stand-in that
-// records its command line. Each case is either refused (nothing written,
-// nothing run) or the stand-in receives exactly the line the program means,
+// records its command line and the interpreter's. Each case is either
+// refused (nothing written, nothing run; also where the path holds no
+// program to start) or the stand-in receives exactly the line the program means,
 // and no other file appears (the values hold commands that would leave one
 // if cmd.exe ran them).
 
@@ -128,6 +129,9 @@ TEST_F(CmdCommandFile, RandomValuesReachTheTunerAsTheyAreOrNothingRuns) {
   ASSERT_EQ(world.app->form1().Text6.text(), "\"");
   const std::string commandFile = programFolder + "\\~.cmd";
   win32::Win32Shell system;
+  wchar_t systemFolder[MAX_PATH];
+  const UINT length = GetSystemDirectoryW(systemFolder, MAX_PATH);
+  const std::string interpreter = "\"" + utf8(std::wstring(systemFolder, length)) + "\\cmd.exe\"";
   int refused = 0;
   for (std::uint32_t seed = 1; seed <= 200; ++seed) {
     SCOPED_TRACE("case " + std::to_string(seed));
@@ -142,11 +146,20 @@ TEST_F(CmdCommandFile, RandomValuesReachTheTunerAsTheyAreOrNothingRuns) {
     s.TunerChannel = random.channel();
     for (const std::string& value : {s.TunerMode, s.TunerFullScreen})
       unpassable = unpassable || value.find_first_of(std::string_view("\"\r\n\0", 4)) != std::string::npos;
+    // Now and then no program to start at the path: cmd.exe's own command
+    // of that name (with a program of that name where cmd.exe runs), nothing,
+    // a folder.
+    const int missing = random.chance(15) ? 1 + random.below(3) : 0;
+    if (missing == 1) s.TunerPath = random.chance(50) ? "call" : "start";
+    const std::string tuner = missing == 1 ? programFolder + "\\" + s.TunerPath : s.TunerPath;
     if (!unpassable && !beyondOem) {
-      const std::wstring path = wide(s.TunerPath);
+      const std::wstring path = wide(tuner);
       for (std::size_t at = path.find(L'\\', 3); at != std::wstring::npos; at = path.find(L'\\', at + 1))
         CreateDirectoryW(path.substr(0, at).c_str(), nullptr);
-      ASSERT_TRUE(CopyFileW(wide(standIn).c_str(), path.c_str(), FALSE)) << s.TunerPath;
+      if (missing == 3) CreateDirectoryW(path.c_str(), nullptr);
+      if (missing <= 1) {
+        ASSERT_TRUE(CopyFileW(wide(standIn).c_str(), path.c_str(), FALSE)) << tuner;
+      }
     }
     DeleteFileW(wide(log).c_str());
     const auto before = everything();
@@ -154,7 +167,7 @@ TEST_F(CmdCommandFile, RandomValuesReachTheTunerAsTheyAreOrNothingRuns) {
 
     const bool started = LaunchTuner(*world.app);
 
-    if (unpassable || beyondOem) {
+    if (missing || unpassable || beyondOem) {
       ++refused;
       EXPECT_FALSE(started);
       EXPECT_TRUE(world.shell.runs.empty());
@@ -164,13 +177,16 @@ TEST_F(CmdCommandFile, RandomValuesReachTheTunerAsTheyAreOrNothingRuns) {
       ASSERT_TRUE(system.runCommandFile(world.shell.runs[0].path, world.shell.runs[0].workingDirectory));
       // The file's last line removes it once the tuner has returned.
       for (int waited = 0; exists(commandFile) && waited < 10000; waited += 10) Sleep(10);
+      // cmd.exe started without the registry's AutoRun commands and with
+      // "!" a plain character, whatever the registry says.
       EXPECT_EQ(Win32World::bytesOf(log), "\"" + s.TunerPath + "\" " + s.TunerMode + " -ch:" +
                                      std::to_string(s.TunerChannel) + " " + s.TunerFullScreen +
-                                     " -wu ");
+                                     " -wu \n" + interpreter + " /D /V:OFF /C .\\~.cmd");
     }
     EXPECT_EQ(everything(), before);
     if (::testing::Test::HasFailure()) break;
     removeTree(scratch + "\\tuners");
+    if (missing == 1) DeleteFileW(wide(tuner).c_str());
   }
   if (!::testing::Test::HasFailure()) {
     EXPECT_GT(refused, 20);

@@ -82,6 +82,8 @@ TEST_F(Services, TheCommandFileIsWrittenBesideTheProgramInTheOemCodePage) {
   world.app->run();
   Form1& f = world.app->form1();
   world.app->settings.TunerPath = "C:\\ТВ\\tuner.exe";
+  CreateDirectoryW(L"C:\\ТВ", nullptr);
+  ASSERT_TRUE(win32::Win32Files::replaceBytes("C:\\ТВ\\tuner.exe", "MZ"));
   world.app->settings.TunerMode = "-m:tv";
   world.app->settings.TunerChannel = 7;
   world.app->settings.TunerFullScreen = "-fs";
@@ -93,12 +95,31 @@ TEST_F(Services, TheCommandFileIsWrittenBesideTheProgramInTheOemCodePage) {
   EXPECT_EQ(world.shell.runs[0].workingDirectory, folder);
   EXPECT_EQ(Win32World::bytesOf(folder + "\\~.cmd"),
             "\"C:\\\x92\x82\\tuner.exe\" -m:tv -ch:7 -fs -wu \r\ndel ~.cmd\r\n");
+  DeleteFileW(L"C:\\ТВ\\tuner.exe");
+  RemoveDirectoryW(L"C:\\ТВ");
+}
+
+TEST_F(Services, ASettingsValueTheAnsiCodePageLacksIsKeptInUtf8) {
+  world.app->run();
+  world.app->settings.SoundFile = "C:\\Звуки\\Tür.wav";
+  world.app->settings.TunerPath = "C:\\ТВ\\电视.exe";
+  ASSERT_TRUE(SaveSettings(*world.app));
+  const std::string bytes = Win32World::bytesOf(settingsPath());
+  EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF") << "a byte-order mark says UTF-8";
+  EXPECT_NE(bytes.find("\r\nC:\\Звуки\\Tür.wav\r\n"), std::string::npos);
+  Win32World again;
+  again.app->run();
+  EXPECT_EQ(again.app->settings.SoundFile, "C:\\Звуки\\Tür.wav");
+  EXPECT_EQ(again.app->settings.TunerPath, "C:\\ТВ\\电视.exe");
+  EXPECT_EQ(again.app->settings.FormColor, 14737632) << "the mark is not part of the first line";
 }
 
 TEST_F(Services, ACommandFileCmdCouldNotReadExactlyIsNeitherWrittenNorRun) {
   world.app->run();
   world.app->settings.TunerPath = "C:\\Tuner\xEF\xBC\x82.exe";  // a full-width quote
+  ASSERT_TRUE(win32::Win32Files::replaceBytes(world.app->settings.TunerPath, "MZ"));
   EXPECT_FALSE(LaunchTuner(*world.app));
+  DeleteFileW(wide(world.app->settings.TunerPath).c_str());
   EXPECT_TRUE(world.shell.runs.empty());
   EXPECT_EQ(Win32World::bytesOf(world.system.paths.programDirectory() + "\\~.cmd"), "<missing>");
 }
@@ -230,6 +251,8 @@ TEST_F(Services, CodePagesNeverSubstituteALookAlike) {
   using win32::toCodePageExactly;
   EXPECT_EQ(toCodePageExactly("Ёж", 866), std::optional<std::string>("\xF0\xA6"));
   EXPECT_FALSE(toCodePageExactly("\xEF\xBC\x82", 866)) << "a full-width quote is no quote";
+  EXPECT_FALSE(toCodePageExactly("tv.exe", 12345)) << "a conversion that fails is no empty text";
+  EXPECT_FALSE(toCodePageExactly("tv\xD0.exe", 866)) << "nor is one of text that is not UTF-8";
   EXPECT_EQ(win32::toCodePage("€ и ☺", 1251), "\x88 \xE8 ?");
   EXPECT_EQ(win32::fromCodePage("\xCF\xF0\xE8\xE2\xE5\xF2", 1251), "Привет");
 }

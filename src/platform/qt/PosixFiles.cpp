@@ -84,4 +84,9 @@ bool PosixFiles::replace(const std::string& path, const std::string& text) {
   return true;
 }
 
+bool PosixFiles::isProgram(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), X_OK) == 0;
+}
+
 }  // namespace kvirlo::qt

@@ -11,6 +11,7 @@ class PosixFiles : public FileSystem {
  public:
   std::optional<std::string> read(const std::string& path, std::size_t maxBytes) override;
   bool replace(const std::string& path, const std::string& text) override;
+  bool isProgram(const std::string& path) override;
 };
 
 }  // namespace kvirlo::qt

@@ -22,16 +22,26 @@ std::optional<std::string> Win32Files::read(const std::string& path, std::size_t
     if (got == 0) break;
     bytes.append(buffer, got);
   }
+  if (bytes.rfind(kUtf8Mark, 0) == 0) return bytes.substr(kUtf8Mark.size());
   return fromCodePage(bytes, CP_ACP);
 }
 
 bool Win32Files::replace(const std::string& path, const std::string& text) {
-  return replaceBytes(path, toCodePage(text, CP_ACP));
+  // A text the ANSI code page cannot hold is written in UTF-8 behind the
+  // mark that says so; a file without the mark stays as earlier versions
+  // read and wrote it. Either way the file holds every character.
+  const auto ansi = toCodePageExactly(text, CP_ACP);
+  return replaceBytes(path, ansi ? *ansi : std::string(kUtf8Mark) + text);
 }
 
 bool Win32Files::replaceScript(const std::string& path, const std::string& text) {
   const auto bytes = toCodePageExactly(text, CP_OEMCP);
   return bytes && replaceBytes(path, *bytes);
+}
+
+bool Win32Files::isProgram(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool Win32Files::replaceBytes(const std::string& path, const std::string& bytes) {

@@ -1,18 +1,24 @@
 #pragma once
 
+#include <string_view>
+
 #include "platform/file_system.h"
 
 namespace kvirlo::win32 {
 
 // Files in the encodings their readers expect: the settings file in the ANSI
-// code page (as earlier versions wrote it), command files in the OEM code
-// page that cmd.exe reads them in. A replacement is written beside the old
-// file, flushed, and moved over it in one step.
+// code page (as earlier versions wrote it) unless it holds a character that
+// code page lacks, then in UTF-8 behind a byte-order mark; command files in
+// the OEM code page that cmd.exe reads them in. A replacement is written
+// beside the old file, flushed, and moved over it in one step.
 class Win32Files : public FileSystem {
  public:
+  static constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
   std::optional<std::string> read(const std::string& path, std::size_t maxBytes) override;
   bool replace(const std::string& path, const std::string& text) override;
   bool replaceScript(const std::string& path, const std::string& text) override;
+  bool isProgram(const std::string& path) override;
 
   // The bytes as they are, for the replacement above and for tests.
   static bool replaceBytes(const std::string& path, const std::string& bytes);

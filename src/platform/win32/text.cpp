@@ -52,9 +52,30 @@ std::string fromCodePage(const std::string& bytes, unsigned codePage) {
 }
 
 std::optional<std::string> toCodePageExactly(const std::string& text, unsigned codePage) {
+  if (text.empty()) return std::string();
+  // Text that is not UTF-8 has no exact form in any code page.
+  const int size = sized(text.size());
+  const int units = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+  if (units <= 0) return std::nullopt;
+  std::wstring utf16(units, L'\0');
+  if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, utf16.data(), units) != units)
+    return std::nullopt;
+  // Windows set to use UTF-8 for every program has it as its ANSI and OEM
+  // code pages; UTF-8 takes neither the best-fit switch nor a default
+  // character, and refuses a conversion that names them.
+  const unsigned actual = codePage == CP_ACP ? GetACP() : codePage == CP_OEMCP ? GetOEMCP() : codePage;
+  const bool single = actual != CP_UTF8;
+  const DWORD flags = single ? WC_NO_BEST_FIT_CHARS : 0;
+  const char* fallback = single ? "?" : nullptr;
   BOOL lossy = FALSE;
-  std::string out = encode(wide(text), codePage, &lossy);
-  if (lossy) return std::nullopt;
+  BOOL* used = single ? &lossy : nullptr;
+  // A conversion that fails gives nothing, never an empty text: written to
+  // a file, that would pass for one.
+  const int n = WideCharToMultiByte(actual, flags, utf16.data(), units, nullptr, 0, fallback, used);
+  if (n <= 0 || lossy) return std::nullopt;
+  std::string out(n, '\0');
+  if (WideCharToMultiByte(actual, flags, utf16.data(), units, out.data(), n, fallback, used) != n || lossy)
+    return std::nullopt;
   return out;
 }
 

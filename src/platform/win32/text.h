@@ -18,7 +18,8 @@ std::string utf8(const wchar_t* text, int length);
 // width quote into a real one).
 std::string toCodePage(const std::string& utf8, unsigned codePage);
 std::string fromCodePage(const std::string& bytes, unsigned codePage);
-// The same, but nothing when a character has no byte of its own.
+// The same, but nothing when a character has no byte of its own, when the
+// text is not UTF-8 or when the system cannot convert to that code page.
 std::optional<std::string> toCodePageExactly(const std::string& utf8, unsigned codePage);
 
 // The text of a window or control, whole.
