@@ -20,13 +20,19 @@ desktop_up() {
   KV_DBUS=$DBUS_SESSION_BUS_PID
   icewm >/dev/null 2>&1 &
   KV_WM=$!
+  sound_up
+  sleep 1
+}
+
+# A sound server of the test's own whose null sink "t" can be recorded; its
+# pid in KV_PULSE.
+sound_up() {
   pulseaudio --daemonize=no --exit-idle-time=-1 -n \
     --load="module-null-sink sink_name=t" --load=module-native-protocol-unix >/dev/null 2>&1 &
   KV_PULSE=$!
   export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
   for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
   pactl set-default-sink t
-  sleep 1
 }
 
 # The accessibility bus, for tests that read the windows as a screen reader

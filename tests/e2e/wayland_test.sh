@@ -14,18 +14,13 @@ export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM SESSION_MANAGER
 eval "$(dbus-launch --sh-syntax)"
-pulseaudio --daemonize=no --exit-idle-time=-1 -n \
-  --load="module-null-sink sink_name=t" --load=module-native-protocol-unix >/dev/null 2>&1 &
-pulse=$!
-export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
-for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-pactl set-default-sink t
+sound_up
 /usr/bin/python3 "$here/notifications.py" "$KV_TMP/notices" &
 notices=$!
 weston_pid=""
 down() {
-  kill $weston_pid $notices $pulse $DBUS_SESSION_BUS_PID 2>/dev/null
-  wait $weston_pid $pulse 2>/dev/null
+  kill $weston_pid $notices $KV_PULSE $DBUS_SESSION_BUS_PID 2>/dev/null
+  wait $weston_pid $KV_PULSE 2>/dev/null
   rm -rf "$KV_TMP"
 }
 trap down EXIT
