@@ -60,6 +60,15 @@ TEST_F(Indicator, TheCountIsEmptyForTheFirstSecondThenFollowsTheMinutes) {
   EXPECT_EQ(indicator().Label2.text(), "43 Мин.");
 }
 
+// No title bar: a screen reader calls it by what it shows, the count included.
+TEST_F(Indicator, AScreenReaderCallsItByItsHeadingAndCount) {
+  world.app->unload(WindowId::Form3);
+  EXPECT_EQ(indicator().accessibleName(), "До напоминания");
+  world.startReminder("x", "18", "05");
+  EXPECT_EQ(indicator().accessibleName(), "До напоминания 260 Мин.");
+  EXPECT_EQ(world.app->form1().accessibleName(), world.app->form1().caption());
+}
+
 TEST_F(Indicator, TheCountIsRightTheMomentItShowsAndSharesTheMinutesWakeUp) {
   world.clock.advance(Milliseconds(1000));  // the indicator has ticked for 0:00 meanwhile
   world.clock.advanceTo(FakeClock::at(10, 0, 30));

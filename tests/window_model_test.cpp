@@ -39,6 +39,7 @@ struct Recorder : ModelObserver {
       case Property::Geometry: return "geometry";
       case Property::Locked: return "locked";
       case Property::Range: return "range";
+      case Property::Name: return "name";
     }
     return "?";
   }

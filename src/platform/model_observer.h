@@ -19,6 +19,7 @@ enum class Property {
   Geometry,   // left, top, width, height in twips
   Locked,     // a text field that refuses typing
   Range,      // minimum and maximum of a slider or spinner
+  Name,       // what a screen reader calls a window (Window::accessibleName)
 };
 
 // Things a window asks of the screen that are not a lasting property.

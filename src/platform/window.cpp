@@ -1,5 +1,6 @@
 #include "platform/window.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/control.h"
@@ -42,12 +43,30 @@ void Window::request(WindowRequest request) {
 
 void Window::controlChanged(Control& control, Property property) {
   if (observing()) context_.observer->controlChanged(control, property);
+  const bool shownText = property == Property::Text || property == Property::Visible;
+  if (border == BorderStyle::None && control.kind() == ControlKind::Label && shownText)
+    changed(Property::Name);
 }
 
 void Window::setCaption(std::string caption) {
   if (caption == caption_) return;
   caption_ = std::move(caption);
-  changed(Property::Text);
+  changed(Property::Text);  // the name too, where the caption is it
+}
+
+std::string Window::accessibleName() const {
+  if (border != BorderStyle::None) return caption_;
+  std::vector<const Control*> labels;
+  for (const Control* c : controls_)
+    if (c->kind() == ControlKind::Label && c->visible() && !c->text().empty()) labels.push_back(c);
+  std::stable_sort(labels.begin(), labels.end(), [](const Control* a, const Control* b) {
+    const Rect& p = a->geometry();
+    const Rect& q = b->geometry();
+    return p.top != q.top ? p.top < q.top : p.left < q.left;
+  });
+  std::string name;
+  for (const Control* label : labels) name += (name.empty() ? "" : " ") + label->text();
+  return name.empty() ? caption_ : name;
 }
 
 void Window::setLeft(double left) {

@@ -65,6 +65,11 @@ class Window {
 
   const std::string& caption() const { return caption_; }
   void setCaption(std::string caption);
+  // What a screen reader calls the window when it opens or is asked for its
+  // title. A window with a title bar is called by its caption. One without
+  // shows no caption, so it is called by what it shows: its labels' texts in
+  // reading order (the indicator reads its heading and its count).
+  std::string accessibleName() const;
   bool visible() const { return visible_; }
   const Rect& geometry() const { return geometry_; }
   double left() const { return geometry_.left; }

@@ -11,8 +11,8 @@ done
 desktop_up
 trap desktop_down EXIT
 screen_reader_up || echo "note: no AT-SPI here; the count is not read"
-count_reads() {  # the indicator's count, read the moment it shows
-  [ -z "${KV_ATSPI:-}" ] || reads "Form3" "$1"
+count_reads() {  # the indicator's count, read the moment it shows: its name and its label
+  [ -z "${KV_ATSPI:-}" ] || reads "До напоминания $1" "$1"
 }
 state_of() { xprop -id "$1" _NET_WM_STATE 2>/dev/null; }
 

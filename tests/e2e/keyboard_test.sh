@@ -52,8 +52,8 @@ xdotool type --delay 60 "10"
 xdotool type --delay 60 "01"
 xdotool key Return
 check "Enter in the minute field starts: the indicator shows" window_shows "Form3" 5
-count_read() { tree Form3 | cut -f3 | grep -qE '^[0-9]+ Мин\.$'; }
-check "the indicator's countdown is read" count_read
+count_read() { grep -qP '^До напоминания (-?\d+) Мин\.\tlabel\t\1 Мин\.$' <<<"$(/usr/bin/python3 "$here/screen_reader.py")"; }
+check "the indicator's countdown is read" soon count_read
 store=$XDG_CONFIG_HOME/Kvirlo/Kvirlo.ini
 check "the reminder is for 10:01 with its text" soon bash -c \
   "grep -q '^Hour_Kvir=10' '$store' && grep -q '^Minute_Kvir=01' '$store' && grep -q '^Text_Kvir=tea\$' '$store'"

@@ -387,6 +387,10 @@ TEST_F(Views, AScreenReaderHearsOptionButtonsAndNamesForFields) {
     if (c->accessibleName.empty()) continue;
     EXPECT_EQ(viewOf(main())->widgetOf(*c)->accessibleName().toStdString(), c->accessibleName);
   }
+  // The indicator, with no title bar, is read by its count, as the count changes.
+  world.app->form3().Label2.setText("5 Мин.");
+  QAccessibleInterface* indicator = QAccessible::queryAccessibleInterface(windowWidget(world.app->form3()));
+  EXPECT_EQ(indicator->text(QAccessible::Name).toStdString(), "До напоминания 5 Мин.");
   // Still each its own: choosing FM clears TV through the model only.
   main().Check3.click();
   QTest::mouseClick(widget<QRadioButton>(main().Option2), Qt::LeftButton);

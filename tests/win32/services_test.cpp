@@ -124,6 +124,22 @@ TEST_F(Services, ACommandFileCmdCouldNotReadExactlyIsNeitherWrittenNorRun) {
   EXPECT_EQ(Win32World::bytesOf(world.system.paths.programDirectory() + "\\~.cmd"), "<missing>");
 }
 
+// cmd.exe starts a file as a program by its extension; a document or a
+// folder is no tuner, and a bare name is found with an extension after it.
+TEST_F(Services, ATunerIsAFileWhoseExtensionCmdRunsAsAProgram) {
+  for (auto [path, pathExt, program] : {std::tuple{L"C:\\TV\\tv.exe", L"", true}, {L"C:\\TV\\TV.ExE", L"", true},
+                                        {L"C:\\TV\\notes.txt", L"", false}, {L"C:\\TV.d\\tuner", L"", false},
+                                        {L"C:\\TV\\tv.exe", L".COM;.BAT", false}, {L"C:\\TV\\tv.py", L";.EXE;;.py;", true}})
+    EXPECT_EQ(win32::Win32Files::hasProgramExtension(path, pathExt), program) << win32::utf8(path);
+  CreateDirectoryW(L"C:\\TV", nullptr);
+  CreateDirectoryW(L"C:\\TV\\folder.exe", nullptr);
+  ASSERT_TRUE(win32::Win32Files::replaceBytes("C:\\TV\\tuner.exe", "MZ"));
+  ASSERT_TRUE(win32::Win32Files::replaceBytes("C:\\TV\\notes.txt", "MZ"));
+  for (auto [path, program] : {std::pair{"C:\\TV\\tuner.exe", true}, {"C:\\TV\\tuner", true},
+                               {"C:\\TV\\notes.txt", false}, {"C:\\TV\\folder.exe", false}})
+    EXPECT_EQ(world.system.files.isProgram(path), program) << path;
+}
+
 TEST_F(Services, TheStoreReadsAbsentAndOddValuesAsText) {
   EXPECT_EQ(world.system.store.get("running"), "");
   world.system.store.set("Text_Kvir", std::string("a\nb\xD0", 4));  // a cut UTF-8 sequence

@@ -81,6 +81,7 @@ void WindowView::buildWindow() {
   const std::string name = windowName(model_->id());
   widget_ = new WindowWidget();
   widget_->setWindowTitle(q(model_->caption()));
+  widget_->setAccessibleName(q(model_->accessibleName()));
   widget_->setObjectName(q(name));
   widget_->onFirstPaint = [name] { trace("painted", name); };
   widget_->setWindowFlags(flagsOf(*model_));
@@ -174,7 +175,10 @@ void WindowView::controlChanged(Control& control, Property property) {
 void WindowView::windowChanged(Property property) {
   if (!widget_ || !model_) return;
   switch (property) {
-    case Property::Text: widget_->setWindowTitle(q(model_->caption())); break;
+    case Property::Text:
+      widget_->setWindowTitle(q(model_->caption()));
+      [[fallthrough]];
+    case Property::Name: widget_->setAccessibleName(q(model_->accessibleName())); break;
     case Property::Visible: applyVisibility(); break;
     case Property::Geometry: applyGeometry(); break;
     case Property::BackColor: applyBackColor(); break;

@@ -18,7 +18,15 @@ class Win32Files : public FileSystem {
   std::optional<std::string> read(const std::string& path, std::size_t maxBytes) override;
   bool replace(const std::string& path, const std::string& text) override;
   bool replaceScript(const std::string& path, const std::string& text) override;
+  // A file cmd.exe starts as a program: its extension is one PATHEXT lists,
+  // or it has none and cmd.exe finds it with one of those after its name
+  // ("tuner" as "tuner.exe"). A document or a file without an extension
+  // would open in whatever program it belongs to, or in none.
   bool isProgram(const std::string& path) override;
+
+  // Whether the name in `path` ends in one of the extensions of `pathExt`
+  // (PATHEXT's form: ".COM;.EXE;..."; empty: cmd.exe's own list), in any case.
+  static bool hasProgramExtension(std::wstring_view path, std::wstring_view pathExt);
 
   // The bytes as they are, for the replacement above and for tests.
   static bool replaceBytes(const std::string& path, const std::string& bytes);

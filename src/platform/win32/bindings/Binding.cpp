@@ -105,6 +105,8 @@ void Binding::apply(Property property) {
     case Property::Locked:
       applyOwn(property);
       break;
+    case Property::Name:  // a window's, never a control's
+      break;
   }
 }
 
