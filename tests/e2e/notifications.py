@@ -1,7 +1,10 @@
 #!/usr/bin/python3
 # A stand-in for the desktop's notification service on the session bus:
 # each Notify is written to the file named as the argument, one line each:
-# id, summary, body, urgency.
+# id, summary, body, urgency, actions. SIGUSR1 chooses the last one as a
+# user's click does: its activation token (the second argument), then its
+# "default" action. SIGUSR2 chooses it as GNOME 43 does, with no token.
+import signal
 import sys
 from gi.repository import Gio, GLib
 
@@ -33,5 +36,15 @@ def acquired(conn, name):
     conn.register_object("/org/freedesktop/Notifications",
                          Gio.DBusNodeInfo.new_for_xml(XML).interfaces[0], call, None, None)
 
+def choose(with_token):
+    conn = Gio.bus_get_sync(Gio.BusType.SESSION)
+    token = [("ActivationToken", sys.argv[2] if len(sys.argv) > 2 else "")] if with_token else []
+    for name, value in token + [("ActionInvoked", "default")]:
+        conn.emit_signal(None, "/org/freedesktop/Notifications", "org.freedesktop.Notifications", name,
+                         GLib.Variant("(us)", (count[0], value)))
+    return True
+
+GLib.unix_signal_add(GLib.PRIORITY_DEFAULT, signal.SIGUSR1, choose, True)
+GLib.unix_signal_add(GLib.PRIORITY_DEFAULT, signal.SIGUSR2, choose, False)
 Gio.bus_own_name(Gio.BusType.SESSION, "org.freedesktop.Notifications", 0, acquired, None, None)
 GLib.MainLoop().run()

@@ -6,7 +6,8 @@ the argument, only that window's controls.
 As a screen reader acts, with no key and no click: "--set-text WINDOW NAME
 TEXT" sets the whole text of the field named NAME; "--act WINDOW NAME
 ACTION" runs its action of that name ("press", "toggle", "click",
-whatever the toolkit calls it). Exits 1 when no such control or action."""
+whatever the toolkit calls it). Exits 1 when no such control or action.
+"--active" prints the title of the window that has the keyboard, if any."""
 import sys
 
 import pyatspi
@@ -101,4 +102,17 @@ def main():
             print(line)
 
 
-act(sys.argv[1:]) if sys.argv[1:2] in (["--set-text"], ["--act"]) else main()
+def active():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in (desktop.getChildAtIndex(i) for i in range(desktop.childCount)):
+        for window in (app.getChildAtIndex(j) for j in range(app.childCount)):
+            if window.getState().contains(pyatspi.STATE_ACTIVE):
+                print(window.name)
+
+
+if sys.argv[1:] == ["--active"]:
+    active()
+elif sys.argv[1:2] in (["--set-text"], ["--act"]):
+    act(sys.argv[1:])
+else:
+    main()

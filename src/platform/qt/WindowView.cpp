@@ -244,8 +244,12 @@ void WindowView::setStackingHint(Qt::WindowType hint) {
   if (wanted == widget_->windowFlags()) return;
   const bool shown = widget_->isVisible();
   widget_->setWindowFlags(wanted);  // hides the window; show it again
-  if (shown) widget_->show();
-  if (shown && model_ && !model_->taskbarButton) keepOffTaskbar(*widget_);
+  if (shown) showAgain();
+}
+
+void WindowView::showAgain() {
+  widget_->show();
+  if (model_ && !model_->taskbarButton) keepOffTaskbar(*widget_);
 }
 
 void WindowView::request(const WindowRequest& r) {
@@ -295,8 +299,19 @@ void WindowView::callForAttention(const std::string& message) {
   QApplication::alert(widget_);
   notice_ = std::make_unique<DesktopNotice>(q(model_->caption()), q(message), [this](const QString& token) {
     handOver({token.toStdString(), {}});
+    if (token.isEmpty()) mapAnew();
     deliver([this] { model_->show(); });
   }, nullptr);
+}
+
+// A desktop that hands its notifications no token (GNOME's) lets no window
+// take the focus by asking, yet gives it to a window it maps: the window goes
+// from the screen and comes back, a new one to the compositor. The model
+// never hears of it; the window keeps its state and the alarm rings on.
+void WindowView::mapAnew() {
+  if (!widget_ || !widget_->isVisible()) return;
+  widget_->hide();
+  showAgain();
 }
 
 // At the pointer; opened from the keyboard, under the focused control.

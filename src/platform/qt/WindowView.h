@@ -51,6 +51,8 @@ class WindowView : public QObject, public View, private BindingHost {
   void applyBackColor();
   void keepOnScreen();
   void setStackingHint(Qt::WindowType hint);
+  void showAgain();
+  void mapAnew();
   void showMenu(MenuItem& menu, const Control* beside);
   void callForAttention(const std::string& message);
 
