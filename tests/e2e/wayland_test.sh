@@ -82,7 +82,7 @@ session() {  # session NAME [--xwayland]: the compositor, the program, the alert
       grep -sqx 'Hour_Kvir=10' '$store' && grep -sqx 'Minute_Kvir=01' '$store'"
   fi
   check "$name: the indicator counts down" soon bash -c \
-    "/usr/bin/python3 '$here/screen_reader.py' Form3 | cut -f3 | grep -qE '^[0-9]+ Мин\.$'"
+    "/usr/bin/python3 '$here/screen_reader.py' | grep -qP '^До напоминания (\\d+) Мин\\.\tlabel\t\\1 Мин\\.$'"
   while [ $((SECONDS - started)) -lt 14 ]; do sleep 0.2; done  # the alert is due 12 s after the start
   record "$KV_TMP/alarm.raw" 6
   check "$name: the alarm of the reminder is heard at its minute" heard_throughout "$KV_TMP/alarm.raw" 6
