@@ -248,6 +248,7 @@ void WindowView::bringForward() {
 }
 
 void WindowView::stayOnTop() {
+  // QUIRK(Wine under X), listed in docs/quirks.md.
   // A window first shown already on top is placed wrong under some X
   // window managers (the place they report is a caption's height off
   // the real one, and every click lands that far off), so a hidden
