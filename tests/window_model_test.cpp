@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "fakes/fake_clock.h"
+#include "fakes/fakes.h"
+#include "platform/event_gate.h"
 #include "platform/control.h"
 #include "platform/menu_item.h"
 #include "platform/timer.h"
@@ -219,6 +221,19 @@ TEST_F(WindowModel, AnUnloadedWindowsTimersStop) {
   w.fast.setEnabled(true);
   clock.advance(Milliseconds(1000));
   EXPECT_EQ(ticks, 0);
+}
+
+TEST(EventGate, TheEndOfTheProcessIsNoFaultAndNothingRunsAfterIt) {
+  EventGate gate;
+  testing::FakeProcess process;
+  int after = 0, later = 0;
+  gate.afterEvent = [&] { ++after; };
+  ::testing::internal::CaptureStderr();
+  gate.run([&] { process.end(); });
+  gate.run([&] { ++later; });
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+  EXPECT_TRUE(gate.ended());
+  EXPECT_EQ(after + later, 0);
 }
 
 }  // namespace

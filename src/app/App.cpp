@@ -1,5 +1,7 @@
 #include "app/App.h"
 
+#include <iterator>
+
 #include "alert/Form2.h"
 #include "app/Form1.h"
 #include "app/texts.h"
@@ -15,17 +17,21 @@ namespace kvirlo {
 App::App(Services services, ModelObserver* observer)
     : services_(services), context_{services.clock, *this, observer} {}
 
+namespace {
+
+// The order in which the windows go at the end, the main window last.
+constexpr WindowId kTeardownOrder[] = {WindowId::frmSlug, WindowId::formAbout, WindowId::Player,
+                                       WindowId::Form4,   WindowId::Form2,     WindowId::Form3,
+                                       WindowId::Form1};
+static_assert(std::size(kTeardownOrder) == kWindowCount, "every window has its place in the teardown");
+
+}  // namespace
+
 App::~App() {
   // The windows go first, silently: they hold timers on the clock.
   context_.observer = nullptr;
   graveyard_.clear();
-  slug_.reset();
-  about_.reset();
-  player_.reset();
-  form4_.reset();
-  form2_.reset();
-  form3_.reset();
-  form1_.reset();
+  for (WindowId id : kTeardownOrder) windows_[windowIndex(id)].reset();
 }
 
 void App::run() {
@@ -51,51 +57,37 @@ void App::showSettingsUnsaved() {
 }
 
 template <typename W>
-W& App::reference(std::unique_ptr<W>& slot) {
+W& App::reference(WindowId id) {
+  std::unique_ptr<Window>& slot = windows_[windowIndex(id)];
   if (!slot) {
-    slot = std::make_unique<W>(*this);
-    W& window = *slot;
+    auto made = std::make_unique<W>(*this);
+    W& window = *made;
+    slot = std::move(made);
     window.announce();
     window.Form_Load();
     return window;
   }
-  return *slot;
+  return static_cast<W&>(*slot);
 }
 
-Form1& App::form1() { return reference(form1_); }
-Form2& App::form2() { return reference(form2_); }
-Form3& App::form3() { return reference(form3_); }
-Form4& App::form4() { return reference(form4_); }
-Player& App::player() { return reference(player_); }
-formAbout& App::about() { return reference(about_); }
-frmSlug& App::slug() { return reference(slug_); }
+Form1& App::form1() { return reference<Form1>(WindowId::Form1); }
+Form2& App::form2() { return reference<Form2>(WindowId::Form2); }
+Form3& App::form3() { return reference<Form3>(WindowId::Form3); }
+Form4& App::form4() { return reference<Form4>(WindowId::Form4); }
+Player& App::player() { return reference<Player>(WindowId::Player); }
+formAbout& App::about() { return reference<formAbout>(WindowId::formAbout); }
+frmSlug& App::slug() { return reference<frmSlug>(WindowId::frmSlug); }
 
 Window* App::existing(WindowId id) const {
-  switch (id) {
-    case WindowId::Form1: return form1_.get();
-    case WindowId::Form2: return form2_.get();
-    case WindowId::Form3: return form3_.get();
-    case WindowId::Form4: return form4_.get();
-    case WindowId::Player: return player_.get();
-    case WindowId::formAbout: return about_.get();
-    case WindowId::frmSlug: return slug_.get();
-  }
-  return nullptr;
+  const std::size_t row = windowIndex(id);
+  return row < windows_.size() ? windows_[row].get() : nullptr;
 }
 
 std::vector<Window*> App::windows() const {
   std::vector<Window*> all;
-  for (WindowId id : {WindowId::Form1, WindowId::Form2, WindowId::Form3, WindowId::Form4,
-                      WindowId::Player, WindowId::formAbout, WindowId::frmSlug})
-    if (Window* w = existing(id)) all.push_back(w);
+  for (const auto& window : windows_)
+    if (window) all.push_back(window.get());
   return all;
-}
-
-template <typename W>
-bool App::bury(std::unique_ptr<W>& slot, Window& window) {
-  if (slot.get() != &window) return false;
-  graveyard_.push_back(std::move(slot));
-  return true;
 }
 
 void App::unload(WindowId id) {
@@ -108,9 +100,7 @@ void App::unload(Window& window) {
   // The unload step may have unloaded the window itself already.
   if (window.isUnloaded() || existing(window.id()) != &window) return;
   window.markUnloaded();
-  bury(form1_, window) || bury(form2_, window) || bury(form3_, window) ||
-      bury(form4_, window) || bury(player_, window) || bury(about_, window) ||
-      bury(slug_, window);
+  graveyard_.push_back(std::move(windows_[windowIndex(window.id())]));
 }
 
 }  // namespace kvirlo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -83,22 +84,14 @@ class App : public WindowHost {
  private:
   void showSettingsUnsaved();
   template <typename W>
-  W& reference(std::unique_ptr<W>& slot);
-  template <typename W>
-  bool bury(std::unique_ptr<W>& slot, Window& window);
+  W& reference(WindowId id);
 
   Services services_;
   ModelContext context_;
   bool toldSettingsUnsaved_ = false;
   std::unique_ptr<ScheduledCall> unsavedNotice_;
   std::vector<std::unique_ptr<Window>> graveyard_;
-  std::unique_ptr<Form1> form1_;
-  std::unique_ptr<Form2> form2_;
-  std::unique_ptr<Form3> form3_;
-  std::unique_ptr<Form4> form4_;
-  std::unique_ptr<Player> player_;
-  std::unique_ptr<formAbout> about_;
-  std::unique_ptr<frmSlug> slug_;
+  std::array<std::unique_ptr<Window>, kWindowCount> windows_;  // a row each, by windowIndex()
 };
 
 }  // namespace kvirlo

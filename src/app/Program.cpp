@@ -1,6 +1,8 @@
 #include "app/Program.h"
 
 #include "app/App.h"
+#include "app/Form1.h"
+#include "tray/frmSlug.h"
 
 namespace kvirlo {
 
@@ -17,6 +19,18 @@ App& Program::open(Services services) {
 
 void Program::run() {
   if (app_) gate_.run([this] { app_->run(); });
+}
+
+void Program::trayMouse(int button) {
+  if (app_) app_->slug().Form_MouseMove(button);
+}
+
+void Program::anotherStart() {
+  deliver([this] { if (app_) app_->form1().show(); });
+}
+
+void Program::closeRequest() {
+  deliver([this] { if (app_) app_->form1().requestClose(); });
 }
 
 void Program::collectGarbage() {

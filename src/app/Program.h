@@ -35,6 +35,15 @@ class Program {
   // An event from outside the windows: the tray, a second start, the session.
   void deliver(const std::function<void()>& event) { gate_.run(event); }
 
+  // The events the system brings, as the program answers them.
+  // The tray icon's mouse; the tray delivers it through the gate.
+  void trayMouse(int button);
+  // Another copy was started: this one's main window comes forward.
+  void anotherStart();
+  // A polite end, a log-off, a shutdown: a close request like any other, so
+  // the reminder is cleaned up.
+  void closeRequest();
+
   View* viewOf(const Window& window) const { return views_.viewOf(window); }
 
   // Frees the windows unloaded during the events so far, and their views:

@@ -91,23 +91,7 @@ bool Control::wrapsText() const { return kind_ == ControlKind::Label && geometry
 
 bool Control::isHorizontalLine() const { return geometry_.width >= geometry_.height; }
 
-bool Control::takesColours() const {
-  switch (kind_) {
-    case ControlKind::Label:
-    case ControlKind::Picture:
-    case ControlKind::TextBox:
-    case ControlKind::CheckBox:
-    case ControlKind::OptionButton:
-    case ControlKind::Frame:
-      return true;
-    case ControlKind::CommandButton:
-    case ControlKind::Line:
-    case ControlKind::Slider:
-    case ControlKind::UpDown:
-      return false;
-  }
-  return false;
-}
+bool Control::takesColours() const { return traitsOf(kind_).takesColours; }
 
 bool Control::paintsBack() const {
   if (!takesColours()) return false;
@@ -121,14 +105,14 @@ bool Control::paintsBack() const {
 void Control::click() {
   if (!enabled_) return;
   const int before = value_;
-  switch (kind_) {
-    case ControlKind::CheckBox:
+  switch (traitsOf(kind_).click) {
+    case ControlTraits::Click::Toggles:
       setValue(value_ == check::Checked ? check::Unchecked : check::Checked);
       break;
-    case ControlKind::OptionButton:
+    case ControlTraits::Click::Chooses:
       setValue(1);
       break;
-    default:
+    case ControlTraits::Click::RunsHandler:
       if (onClick) onClick();
       return;
   }

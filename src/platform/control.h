@@ -25,6 +25,35 @@ enum class ControlKind {
   UpDown,
 };
 
+// What a kind of control is, for the model and for both views alike.
+struct ControlTraits {
+  enum class Click { RunsHandler, Toggles, Chooses };
+  enum class Caption { None, Text, TextUnlessPicture };
+  bool takesKeyboard;  // a stop of Tab and Shift+Tab
+  bool takesColours;   // its back and fore colours are painted; the others keep the system's look
+  Click click;         // what a click does to it
+  Caption caption;     // whether its text is a caption the layout must fit
+};
+
+// One row a kind; the compiler names this switch when a kind is added.
+constexpr ControlTraits traitsOf(ControlKind kind) {
+  using Click = ControlTraits::Click;
+  using Caption = ControlTraits::Caption;
+  switch (kind) {
+    case ControlKind::Label: return {false, true, Click::RunsHandler, Caption::Text};
+    case ControlKind::TextBox: return {true, true, Click::RunsHandler, Caption::None};
+    case ControlKind::CheckBox: return {true, true, Click::Toggles, Caption::Text};
+    case ControlKind::OptionButton: return {true, true, Click::Chooses, Caption::Text};
+    case ControlKind::CommandButton: return {true, false, Click::RunsHandler, Caption::TextUnlessPicture};
+    case ControlKind::Frame: return {false, true, Click::RunsHandler, Caption::Text};
+    case ControlKind::Picture: return {false, true, Click::RunsHandler, Caption::None};
+    case ControlKind::Line: return {false, false, Click::RunsHandler, Caption::None};
+    case ControlKind::Slider: return {true, false, Click::RunsHandler, Caption::None};
+    case ControlKind::UpDown: return {true, false, Click::RunsHandler, Caption::None};
+  }
+  return {false, false, ControlTraits::Click::RunsHandler, ControlTraits::Caption::None};
+}
+
 struct Font {
   std::string face;   // empty: the system's default face
   double points = 0;  // 0: the system's default size

@@ -35,4 +35,23 @@ class MenuItem {
   std::vector<MenuItem*> children_;
 };
 
+// A popup menu as a view builds it: the entries in order, each command
+// numbered from 1, so that a toolkit's menu can answer with a number.
+struct MenuEntry {
+  enum class Kind { Command, Separator, Submenu };
+  Kind kind = Kind::Command;
+  std::string caption;
+  int command = 0;                 // a command's number
+  std::vector<MenuEntry> entries;  // a submenu's entries
+};
+
+struct MenuEntries {
+  std::vector<MenuEntry> entries;
+  std::vector<MenuItem*> commands;  // command n is commands[n - 1]
+  // The entry chosen by number; null for 0 or a number the menu never gave.
+  MenuItem* command(int number) const;
+};
+
+MenuEntries menuEntries(MenuItem& root);
+
 }  // namespace kvirlo

@@ -12,19 +12,7 @@ namespace {
 // the check box beside it are rarely aligned to the twip.
 constexpr double kRowTolerance = 150;
 
-bool takesKeyboard(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::TextBox:
-    case ControlKind::CheckBox:
-    case ControlKind::OptionButton:
-    case ControlKind::CommandButton:
-    case ControlKind::Slider:
-    case ControlKind::UpDown:
-      return true;
-    default:
-      return false;
-  }
-}
+bool takesKeyboard(ControlKind kind) { return traitsOf(kind).takesKeyboard; }
 
 bool reachable(const Control& c, double clientHeight) {
   for (const Control* p = &c; p; p = p->container)

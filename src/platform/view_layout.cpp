@@ -118,17 +118,12 @@ std::vector<Rect> sharedParts(const Control& label) {
 }
 
 bool showsCaption(const Control& c) {
-  switch (c.kind()) {
-    case ControlKind::Label:
-    case ControlKind::CheckBox:
-    case ControlKind::OptionButton:
-    case ControlKind::Frame:
-      return !c.text().empty();
-    case ControlKind::CommandButton:
-      return !c.text().empty() && c.picture.empty();
-    default:
-      return false;
+  switch (traitsOf(c.kind()).caption) {
+    case ControlTraits::Caption::Text: return !c.text().empty();
+    case ControlTraits::Caption::TextUnlessPicture: return !c.text().empty() && c.picture.empty();
+    case ControlTraits::Caption::None: return false;
   }
+  return false;
 }
 
 double roomToRight(const Control& c) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,23 @@ class Window;
 
 // The seven windows of the program.
 enum class WindowId { Form1, Form2, Form3, Form4, Player, formAbout, frmSlug };
+inline constexpr std::size_t kWindowCount = 7;
+
+// A window's row in a table of all windows. The compiler names this switch
+// when a window is added: give it the next row and raise kWindowCount.
+constexpr std::size_t windowIndex(WindowId id) {
+  switch (id) {
+    case WindowId::Form1: return 0;
+    case WindowId::Form2: return 1;
+    case WindowId::Form3: return 2;
+    case WindowId::Form4: return 3;
+    case WindowId::Player: return 4;
+    case WindowId::formAbout: return 5;
+    case WindowId::frmSlug: return 6;
+  }
+  return kWindowCount;
+}
+static_assert(windowIndex(WindowId::frmSlug) + 1 == kWindowCount, "every window has a row");
 
 // The window's name as the program knows it ("Form1", "Player", "frmSlug" ...).
 const char* windowName(WindowId id);

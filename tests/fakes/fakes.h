@@ -14,7 +14,7 @@
 namespace kvirlo::testing {
 
 // Thrown where the real program would end: nothing after it runs.
-struct ProcessEnded {};
+using ProcessEnded = Process::Ended;
 
 class FakeProcess : public Process {
  public:

@@ -8,12 +8,9 @@
 #include <QSessionManager>
 #include <QSocketNotifier>
 
-#include "app/App.h"
-#include "app/Form1.h"
 #include "app/Program.h"
 #include "platform/qt/LinuxServices.h"
 #include "platform/qt/SingleInstance.h"
-#include "tray/frmSlug.h"
 
 namespace kvirlo::qt {
 namespace {
@@ -44,14 +41,12 @@ void onTerminationSignals(const std::function<void()>& closeRequest) {
 }  // namespace
 
 void connectToSystem(Program& program, LinuxServices& system, SingleInstance& instance) {
-  system.tray.onMouse = [&program](int button) { program.app().slug().Form_MouseMove(button); };
+  system.tray.onMouse = [&program](int button) { program.trayMouse(button); };
   instance.onAnotherStart([&program](const ActivationToken& token) {
     handOver(token);
-    program.deliver([&program] { program.app().form1().show(); });
+    program.anotherStart();
   });
-  // A polite end or the session's logout is a close request like any other:
-  // the reminder is cleaned up.
-  auto closeRequest = [&program] { program.deliver([&program] { program.app().form1().requestClose(); }); };
+  auto closeRequest = [&program] { program.closeRequest(); };
   onTerminationSignals(closeRequest);
   QObject::connect(qApp, &QGuiApplication::commitDataRequest,
                    [closeRequest](QSessionManager&) { closeRequest(); });

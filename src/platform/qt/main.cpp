@@ -19,6 +19,7 @@
 
 namespace {
 
+// QUIRK(X servers), listed in docs/quirks.md.
 // The windows are tiny: plain image transfers cost nothing, while the
 // shared-memory path waits for the X server's answer at every repaint and
 // so wakes the program twice more each minute the countdown changes.

@@ -41,6 +41,7 @@ void askToSkip(QWidget& window) {
 
 }  // namespace
 
+// QUIRK(icewm), listed in docs/quirks.md.
 // A window manager may take a while to take on a window it was asked to
 // map, and forgets a request for a window it does not manage yet: the
 // request is sent again once it has had time.

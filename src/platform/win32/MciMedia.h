@@ -8,6 +8,7 @@
 
 namespace kvirlo::win32 {
 
+// QUIRK(Wine), listed in docs/quirks.md.
 // When a repeating file must start again. A driver may report its mode late
 // or wrongly (Wine's says "stopped" while a replay plays, and plays a file
 // only once from "play ... from 0"): a position that moves on tells more.

@@ -4,6 +4,7 @@
 
 namespace kvirlo::win32 {
 
+// QUIRK(Wine), listed in docs/quirks.md.
 // Ends the system's tracking of the mouse for `window` or a control in it,
 // as the window is about to be hidden. A themed button under the pointer
 // asks to hear when the mouse leaves it; hidden with the pointer still, it

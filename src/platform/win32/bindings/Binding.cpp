@@ -135,9 +135,15 @@ int Binding::captionMargin(HDC dc) const {
       return static_cast<int>(std::lround(10 * f));
     case ControlKind::Frame:
       return static_cast<int>(std::lround(20 * f));
-    default:
+    case ControlKind::Label:
+    case ControlKind::TextBox:
+    case ControlKind::Picture:
+    case ControlKind::Line:
+    case ControlKind::Slider:
+    case ControlKind::UpDown:
       return 0;
   }
+  return 0;
 }
 
 TextExtent Binding::measureCaption(double points, int wrapWidth) const {
