@@ -34,6 +34,9 @@ file(MAKE_DIRECTORY ${zipped})  # the command runs in it
 add_custom_command(OUTPUT ${zip}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${KVIRLO_PACKAGE_DIR} ${zipped}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:kvirlo> ${licence} ${notices} ${zipped}
+  # The copies keep the builder's umask; the zip keeps their modes.
+  COMMAND chmod 0755 kvirlo.exe
+  COMMAND chmod 0644 LICENSE.txt THIRD-PARTY-NOTICES.txt
   # A zip keeps local times: in UTC, they are the same on every builder.
   COMMAND ${CMAKE_COMMAND} -E env TZ=UTC
           ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip "--mtime=${KVIRLO_RELEASE_STAMP}"
