@@ -36,40 +36,30 @@ mkdir -p "$unzipped"
 check "the zip holds the program, its licence and its runtime's notices" \
   test "$(ls "$unzipped" | xargs)" = "LICENSE.txt THIRD-PARTY-NOTICES.txt kvirlo.exe"
 
-# Folders refused with nothing installed: one that cannot be made (a file
-# stands in its way; NSIS alone would install into its default folder
-# instead), and one the user cannot write to (immutable for root, read-only
-# for anyone else), asked for silently and on the folder page.
-touch "$WINEPREFIX/drive_c/blocked"
+# Refused, with nothing installed: a folder that cannot be made (a file in
+# its way) and one the user cannot write to (immutable for root, read-only
+# for others), asked for silently and on the folder page.
 locked=$WINEPREFIX/drive_c/Locked
-mkdir "$locked"
-if [ "$(id -u)" -eq 0 ]; then chattr +i "$locked" 2>/dev/null; else chmod a-w "$locked"; fi
+touch "$WINEPREFIX/drive_c/blocked"; mkdir "$locked"
+{ [ "$(id -u)" -eq 0 ] && chattr +i "$locked"; } 2>/dev/null || chmod a-w "$locked"
 trap 'chattr -i "$locked" 2>/dev/null; /usr/lib/wine/wineserver -k 2>/dev/null; desktop_down' EXIT
 refused=('C:\blocked\Kvirlo')
-touch "$locked/probe" 2>/dev/null && echo "skipped: no folder here can be made unwritable" ||
-  refused+=('C:\Locked')
+touch "$locked/probe" 2>/dev/null && echo "skipped: no folder can be locked here" || refused+=('C:\Locked')
 nothing_installed() { ! exists "$entry" && [ ! -e "$folder" ]; }
 for asked in "${refused[@]}"; do
   "$wine" "$setup" /S "/D=$asked"
-  check "a silent install into $asked fails" test $? -ne 0
-  check "and installs nothing" nothing_installed
+  check "a silent install into $asked fails, installing nothing" eval "[ $? -ne 0 ] && nothing_installed"
 done
 if [ ${#refused[@]} -eq 2 ]; then
-  "$wine" "$setup" &
-  setup_pid=$!
-  title='Установка Квирло 3\.01 *'  # the message box has the wizard's title
-  wizard=$(wait_window "$title" 30)
-  xdotool windowactivate --sync "$wizard" >/dev/null 2>&1
-  xdotool windowfocus --sync "$wizard" key ctrl+a type 'C:\Locked'
+  "$wine" "$setup" & setup_pid=$!
+  title='Установка Квирло 3\.01 *'  # the message box's too
+  xdotool windowfocus --sync "$(wait_window "$title" 30)" key ctrl+a type 'C:\Locked'
   xdotool key Return
   windows() { [ "$(xdotool search --onlyvisible --name "^$title\$" | wc -l)" -eq "$1" ]; }
   check "the folder page says it cannot write to C:\\Locked" soon windows 2
   xdotool key Return
-  stays() { windows 1 && nothing_installed; }
-  check "and stays open, with nothing installed" soon stays
-  xdotool key Escape
-  setup_ended() { ! kill -0 $setup_pid 2>/dev/null; }
-  soon setup_ended || kill $setup_pid
+  check "and stays, with nothing installed" soon eval 'windows 1 && nothing_installed'
+  xdotool key Escape; sleep 2; kill $setup_pid 2>/dev/null
 fi
 
 "$wine" "$setup" /S
