@@ -69,12 +69,14 @@ A reminder that waits survives a crash or a power cut.")
 include(CPack)
 
 add_custom_target(deb
+  # The .deb's own members take their modes from the umask.
   COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${KVIRLO_SOURCE_DATE_EPOCH}
-          ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
+          sh -c "umask 022 && exec \"$0\" \"$@\"" ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
   COMMAND ${CMAKE_COMMAND} -E make_directory ${KVIRLO_PACKAGE_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy ${CPACK_PACKAGE_DIRECTORY}/${deb} ${KVIRLO_PACKAGE_DIR}/
   DEPENDS kvirlo kvirlo-sound kvirlo_docs
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+  VERBATIM
   COMMENT "Making ${deb}")
 
 # The .deb made, then read and started as a user's system meets it.
