@@ -14,8 +14,9 @@ if(NOT KVIRLO_HARDEN OR KVIRLO_SANITIZE)
   return()
 endif()
 
-# The sources' place on the build machine stays out of the binaries.
-add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=)
+# The sources' place on the build machine stays out of the binaries, and so
+# does the build tree's name (moc's and rcc's sources are written there).
+add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/= -ffile-prefix-map=${PROJECT_BINARY_DIR}=build)
 
 if(WIN32)
   add_compile_options(-fstack-protector-strong)

@@ -19,6 +19,8 @@ add_custom_target(kvirlo_docs ALL DEPENDS ${compressed})
 install(FILES ${docs}/kvirlo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${docs}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kvirlo)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME kvirlo)
 
 set(KVIRLO_APP_ID org.example.kvirlo)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/${KVIRLO_APP_ID}.metainfo.xml.in
@@ -40,6 +42,8 @@ set(CPACK_PACKAGE_CONTACT ${KVIRLO_MAINTAINER})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/cpack)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_KVIRLO_STRIP ${CMAKE_STRIP})
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/deb_strip.cmake)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_DEBIAN_FILE_NAME ${deb})
@@ -65,12 +69,14 @@ A reminder that waits survives a crash or a power cut.")
 include(CPack)
 
 add_custom_target(deb
+  # The .deb's own members take their modes from the umask.
   COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${KVIRLO_SOURCE_DATE_EPOCH}
-          ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
+          sh -c "umask 022 && exec \"$0\" \"$@\"" ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
   COMMAND ${CMAKE_COMMAND} -E make_directory ${KVIRLO_PACKAGE_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy ${CPACK_PACKAGE_DIRECTORY}/${deb} ${KVIRLO_PACKAGE_DIR}/
   DEPENDS kvirlo kvirlo-sound kvirlo_docs
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+  VERBATIM
   COMMENT "Making ${deb}")
 
 # The .deb made, then read and started as a user's system meets it.

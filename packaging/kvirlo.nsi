@@ -95,6 +95,38 @@ Function CheckFolderWritable
   ${EndIf}
 FunctionEnd
 
+; Before any of this script runs, NSIS puts its default folder in place of a
+; /D= folder whose path runs through a file, where no folder can be made: an
+; install would go quietly elsewhere. The folder asked for is read from the
+; command line as NSIS reads it (" /D=" and the rest of the line), and an
+; install that cannot go there fails with nothing installed.
+Function .onInit
+  System::Call 'kernel32::GetCommandLine() t .r0'
+  StrCpy $1 ""
+  StrLen $2 $0
+  ${Do}
+    IntOp $2 $2 - 1
+    ${IfThen} $2 < 0 ${|} ${Break} ${|}
+    StrCpy $3 $0 4 $2
+    ${If} $3 S== " /D="
+      IntOp $2 $2 + 4
+      StrCpy $1 $0 "" $2
+      ${Break}
+    ${EndIf}
+  ${Loop}
+  ${IfThen} $1 == "" ${|} Return ${|}
+  StrCpy $2 $1 "" -1
+  ${IfThen} $2 == "\" ${|} StrCpy $1 $1 -1 ${|}
+  StrCpy $2 $INSTDIR "" -1
+  StrCpy $3 $INSTDIR
+  ${IfThen} $2 == "\" ${|} StrCpy $3 $3 -1 ${|}
+  ${If} $1 != $3
+    MessageBox MB_OK|MB_ICONSTOP "В папку «$1» нельзя записать файлы." /SD IDOK
+    SetErrorLevel 2
+    Quit
+  ${EndIf}
+FunctionEnd
+
 Function FolderLeave
   Call CheckFolderWritable
   ${If} $0 = 0

@@ -28,21 +28,33 @@ else()
                     COMMAND ${CMAKE_COMMAND} -E false)
 endif()
 
-# Each file stamped with the sources' time, not the build's.
+# Each file stamped with the sources' time, not the build's, and nothing
+# else of the builder's kept: Info-ZIP's -X leaves out the times of last
+# access and change that a zip made by libarchive carries (CMake's own tar).
+find_program(ZIP zip)
 set(zipped ${CMAKE_CURRENT_BINARY_DIR}/zip)
 file(MAKE_DIRECTORY ${zipped})  # the command runs in it
-add_custom_command(OUTPUT ${zip}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${KVIRLO_PACKAGE_DIR} ${zipped}
-  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:kvirlo> ${licence} ${notices} ${zipped}
-  # A zip keeps local times: in UTC, they are the same on every builder.
-  COMMAND ${CMAKE_COMMAND} -E env TZ=UTC
-          ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip "--mtime=${KVIRLO_RELEASE_STAMP}"
-          kvirlo.exe LICENSE.txt THIRD-PARTY-NOTICES.txt
-  DEPENDS kvirlo ${licence} ${notices}
-  WORKING_DIRECTORY ${zipped}
-  VERBATIM
-  COMMENT "Making kvirlo-${PROJECT_VERSION}-win64.zip")
-add_custom_target(win64_zip DEPENDS ${zip})
+set(zipped_files kvirlo.exe LICENSE.txt THIRD-PARTY-NOTICES.txt)
+if(ZIP)
+  add_custom_command(OUTPUT ${zip}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${KVIRLO_PACKAGE_DIR} ${zipped}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:kvirlo> ${licence} ${notices} ${zipped}
+    # The copies keep the builder's umask; the zip keeps their modes.
+    COMMAND chmod 0755 kvirlo.exe
+    COMMAND chmod 0644 LICENSE.txt THIRD-PARTY-NOTICES.txt
+    COMMAND touch -d @${KVIRLO_SOURCE_DATE_EPOCH} ${zipped_files}
+    COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
+    # A zip keeps local times: in UTC, they are the same on every builder.
+    COMMAND ${CMAKE_COMMAND} -E env TZ=UTC ${ZIP} -X -q -9 ${zip} ${zipped_files}
+    DEPENDS kvirlo ${licence} ${notices}
+    WORKING_DIRECTORY ${zipped}
+    VERBATIM
+    COMMENT "Making kvirlo-${PROJECT_VERSION}-win64.zip")
+  add_custom_target(win64_zip DEPENDS ${zip})
+else()
+  add_custom_target(win64_zip COMMAND ${CMAKE_COMMAND} -E echo "zip is missing (Debian: zip)"
+                    COMMAND ${CMAKE_COMMAND} -E false)
+endif()
 
 # Both made, then the installer run and undone under Wine as a user would.
 if(KVIRLO_TESTS)

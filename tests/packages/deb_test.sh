@@ -66,7 +66,15 @@ if command -v hardening-check >/dev/null; then
   features=$(dpkg-buildflags --query-features hardening 2>/dev/null)
   knows=$(hardening-check --help 2>&1)
   skip=()
-  grep -qx 'Feature: branch' <<<"$features" || skip+=(--nocfprotection)
+  # Control flow marks (x86 IBT and shadow stack, Arm BTI and PAC) reach a
+  # program only when every object linked into it has them, the C library's
+  # start files too; Debian 13's have none (nor has its own dpkg), so no
+  # program built there can, and Arm's are not asked of an x86 one.
+  start=$(readelf -n "$(c++ -print-file-name=crt1.o)" 2>/dev/null)
+  grep -qx 'Feature: branch' <<<"$features" && grep -q 'x86 feature: IBT, SHSTK' <<<"$start" ||
+    skip+=(--nocfprotection)
+  grep -qx 'Feature: branch' <<<"$features" && grep -q 'AArch64 feature: BTI, PAC' <<<"$start" ||
+    ! grep -q -- --nobranchprotection <<<"$knows" || skip+=(--nobranchprotection)
   grep -qx 'Feature: stackclash' <<<"$features" || ! grep -q -- --nostackclash <<<"$knows" ||
     skip+=(--nostackclash)
   # The helper's few calls that fortify could guard (a read into a buffer of

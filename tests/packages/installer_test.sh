@@ -36,6 +36,32 @@ mkdir -p "$unzipped"
 check "the zip holds the program, its licence and its runtime's notices" \
   test "$(ls "$unzipped" | xargs)" = "LICENSE.txt THIRD-PARTY-NOTICES.txt kvirlo.exe"
 
+# Refused, with nothing installed: a folder that cannot be made (a file in
+# its way) and one the user cannot write to (immutable for root, read-only
+# for others), asked for silently and on the folder page.
+locked=$WINEPREFIX/drive_c/Locked
+touch "$WINEPREFIX/drive_c/blocked"; mkdir "$locked"
+{ [ "$(id -u)" -eq 0 ] && chattr +i "$locked"; } 2>/dev/null || chmod a-w "$locked"
+trap 'chattr -i "$locked" 2>/dev/null; /usr/lib/wine/wineserver -k 2>/dev/null; desktop_down' EXIT
+refused=('C:\blocked\Kvirlo')
+touch "$locked/probe" 2>/dev/null && echo "skipped: no folder can be locked here" || refused+=('C:\Locked')
+nothing_installed() { ! exists "$entry" && [ ! -e "$folder" ]; }
+for asked in "${refused[@]}"; do
+  "$wine" "$setup" /S "/D=$asked"
+  check "a silent install into $asked fails, installing nothing" eval "[ $? -ne 0 ] && nothing_installed"
+done
+if [ ${#refused[@]} -eq 2 ]; then
+  "$wine" "$setup" & setup_pid=$!
+  title='Установка Квирло 3\.01 *'  # the message box's too
+  xdotool windowfocus --sync "$(wait_window "$title" 30)" key ctrl+a type 'C:\Locked'
+  xdotool key Return
+  windows() { [ "$(xdotool search --onlyvisible --name "^$title\$" | wc -l)" -eq "$1" ]; }
+  check "the folder page says it cannot write to C:\\Locked" soon windows 2
+  xdotool key Return
+  check "and stays, with nothing installed" soon eval 'windows 1 && nothing_installed'
+  xdotool key Escape; sleep 2; kill $setup_pid 2>/dev/null
+fi
+
 "$wine" "$setup" /S
 check "the silent installer succeeds" test $? -eq 0
 check "the program is in the user's programs folder" cmp -s "$folder/kvirlo.exe" "$unzipped/kvirlo.exe"

@@ -7,15 +7,20 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$top" log -1 --format=%ct)}
 jobs=${JOBS:-2}
+# Each build compiles every file itself: a compiler cache would hand the
+# second build the first one's objects and hide a difference between them.
+unset CMAKE_C_COMPILER_LAUNCHER CMAKE_CXX_COMPILER_LAUNCHER
+export CCACHE_DISABLE=1
+uncached=(-DCMAKE_C_COMPILER_LAUNCHER= -DCMAKE_CXX_COMPILER_LAUNCHER=)
 
 build() {  # build N
   local tree=$top/build/reproducible-$1
   rm -rf "$tree"-*
-  cmake -S "$top" -B "$tree-linux" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  cmake -S "$top" -B "$tree-linux" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${uncached[@]}" \
         -DKVIRLO_TESTS=OFF -DKVIRLO_PACKAGE_DIR="$tree-packages" >/dev/null
   cmake --build "$tree-linux" -j "$jobs" --target deb >/dev/null
   cmake -S "$top" -B "$tree-windows" -G Ninja --toolchain "$top/cmake/mingw-w64.cmake" \
-        -DCMAKE_BUILD_TYPE=Release -DKVIRLO_TESTS=OFF -DKVIRLO_PACKAGE_DIR="$tree-packages" >/dev/null
+        -DCMAKE_BUILD_TYPE=Release "${uncached[@]}" -DKVIRLO_TESTS=OFF -DKVIRLO_PACKAGE_DIR="$tree-packages" >/dev/null
   cmake --build "$tree-windows" -j "$jobs" --target installer win64_zip >/dev/null
 }
 
@@ -30,6 +35,9 @@ for package in "$first"/*; do
     echo "same: $(sha256sum "$package" | cut -c1-16)  $name"
   else
     echo "DIFFERENT: $name"
+    # What differs, when diffoscope is there to say.
+    ! command -v diffoscope >/dev/null ||
+      diffoscope --text - "$package" "$top/build/reproducible-2-packages/$name" | head -80 || true
     failures=$((failures + 1))
   fi
 done
