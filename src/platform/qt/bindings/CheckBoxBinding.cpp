@@ -29,7 +29,12 @@ class CheckBoxBinding : public Binding {
 
   void forwardInput() override {
     Control* c = &control_;
+    // Qt 6.7 renamed the signal and deprecated the old one.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    connect(box_, &QCheckBox::checkStateChanged, this, [this, c] { deliver([c] { c->click(); }); });
+#else
     connect(box_, &QCheckBox::stateChanged, this, [this, c] { deliver([c] { c->click(); }); });
+#endif
   }
 
  private:
