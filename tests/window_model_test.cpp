@@ -225,6 +225,7 @@ TEST_F(WindowModel, AnUnloadedWindowsTimersStop) {
 
 TEST(EventGate, TheEndOfTheProcessIsNoFaultAndNothingRunsAfterIt) {
   EventGate gate;
+  testing::endWithTheStandIn(gate);
   testing::FakeProcess process;
   int after = 0, later = 0;
   gate.afterEvent = [&] { ++after; };
@@ -232,7 +233,7 @@ TEST(EventGate, TheEndOfTheProcessIsNoFaultAndNothingRunsAfterIt) {
   gate.run([&] { process.end(); });
   gate.run([&] { ++later; });
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
-  EXPECT_TRUE(gate.ended());
+  EXPECT_TRUE(gate.closed());
   EXPECT_EQ(after + later, 0);
 }
 

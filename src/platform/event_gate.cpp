@@ -1,26 +1,33 @@
 #include "platform/event_gate.h"
 
 #include <cstdio>
-#include <exception>
-
-#include "platform/process.h"
 
 namespace kvirlo {
 
 void EventGate::run(const std::function<void()>& event) {
-  if (ended_) return;
+  if (closed_) return;
   ++depth_;
   try {
     event();
-  } catch (const Process::Ended&) {
-    ended_ = true;
+  } catch (...) {
+    // A fault handler that throws in turn must not reach the toolkit either.
+    try {
+      if (onFault) onFault(std::current_exception());
+    } catch (...) {
+    }
+  }
+  --depth_;
+  if (depth_ == 0 && !closed_ && afterEvent) afterEvent();
+}
+
+void EventGate::report(std::exception_ptr fault) {
+  try {
+    std::rethrow_exception(fault);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "kvirlo: %s\n", e.what());
   } catch (...) {
     std::fprintf(stderr, "kvirlo: unexpected error\n");
   }
-  --depth_;
-  if (depth_ == 0 && !ended_ && afterEvent) afterEvent();
 }
 
 }  // namespace kvirlo

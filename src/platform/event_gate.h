@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <functional>
 
 namespace kvirlo {
@@ -10,16 +11,20 @@ namespace kvirlo {
 // over (a message box's own event loop nests inside another event).
 class EventGate {
  public:
-  // Once the process has ended (a stand-in's end, see Process::Ended) no
-  // event runs any more.
   void run(const std::function<void()>& event);
   bool busy() const { return depth_ > 0; }
-  bool ended() const { return ended_; }
+  // Once closed, no event runs any more: the program is ending.
+  void close() { closed_ = true; }
+  bool closed() const { return closed_; }
   std::function<void()> afterEvent;
+  // What becomes of a fault an event let out; by default it is written to
+  // stderr and the program goes on.
+  std::function<void(std::exception_ptr)> onFault = report;
+  static void report(std::exception_ptr fault);
 
  private:
   int depth_ = 0;
-  bool ended_ = false;
+  bool closed_ = false;
 };
 
 }  // namespace kvirlo

@@ -9,12 +9,27 @@
 #include <vector>
 
 #include "fakes/fake_clock.h"
+#include "platform/event_gate.h"
 #include "platform/services.h"
 
 namespace kvirlo::testing {
 
 // Thrown where the real program would end: nothing after it runs.
-using ProcessEnded = Process::Ended;
+struct ProcessEnded {};
+
+// A gate that delivers events to a program on the stand-in below takes its
+// end for the end of the program: no event runs after it, and it is no fault.
+inline void endWithTheStandIn(EventGate& gate) {
+  gate.onFault = [&gate](std::exception_ptr fault) {
+    try {
+      std::rethrow_exception(fault);
+    } catch (const ProcessEnded&) {
+      gate.close();
+    } catch (...) {
+      EventGate::report(fault);
+    }
+  };
+}
 
 class FakeProcess : public Process {
  public:

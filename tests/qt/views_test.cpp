@@ -39,6 +39,7 @@ using testing::World;
 // The real Qt views over a program on fakes.
 struct Views : ::testing::Test {
   void SetUp() override {
+    testing::endWithTheStandIn(program.gate());
     world.app = &program.open(world.services);
     program.run();
   }

@@ -20,6 +20,7 @@ void forgetEverything() {
 Win32World::Win32World()
     : font(CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma")),
       views(Scale{}, font.get()) {
+  endWithTheStandIn(gate);
   app = &program.open(services);
   win32::connectToSystem(program, system);
 }
