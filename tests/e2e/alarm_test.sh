@@ -11,7 +11,6 @@ for tool in Xvfb icewm xdotool wmctrl pulseaudio parec sox faketime dbus-launch;
   command -v $tool >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
 done
 sox -h 2>/dev/null | grep -q 'FILE FORMATS:.* mp3' || { echo "skipped: sox cannot write MP3"; exit 77; }
-libfaketime=$(find /usr/lib -name libfaketime.so.1 2>/dev/null | head -1)
 . "$here/desktop.sh"
 desktop_up
 trap desktop_down EXIT
@@ -26,9 +25,7 @@ stop_program() { kill $1 2>/dev/null; wait $1 2>/dev/null; }
 # 1. The default chime, the alert left open for a minute. The clock runs from
 # 18:04:50 for a reminder at 18:05, as the user's own would.
 account wav
-DONT_FAKE_MONOTONIC=1 LD_PRELOAD=$libfaketime FAKETIME="@2026-12-08 18:04:50" \
-  "$program" >"$KV_TMP/wav.log" 2>&1 &
-pid=$!
+start_program "$KV_TMP/wav.log" "2026-12-08 18:04:50"
 main=$(wait_window "Квирло 3.0" 15) && type_reminder "$main" "Чайник" 18 05
 alert=$(wait_window "Квирло" 30)
 check "the alert opens at 18:05" test -n "$alert"
@@ -37,7 +34,7 @@ echo "RMS of each 3 s of the alert's minute:"
 check "the chime is heard in every 3 s of a minute" heard_throughout "$KV_TMP/alert.raw" 60
 check "it is the chime" not_the_tone "$KV_TMP/alert.raw"
 if [ -n "$alert" ]; then
-  click_at "$alert" 2700 2400   # «Продолжить»
+  click_on "$alert" Form2 Command2   # «Продолжить»
   sleep 0.5
   record "$KV_TMP/after-alert.raw" 1
   check "«Продолжить» stops the alarm" silent "$KV_TMP/after-alert.raw"
@@ -47,12 +44,11 @@ stop_program $pid
 # 2. The sound settings window left open: the file plays on while the user
 # sets the volume by ear.
 account settings
-"$program" >"$KV_TMP/settings.log" 2>&1 &
-pid=$!
+start_program "$KV_TMP/settings.log"
 main=$(wait_window "Квирло 3.0" 15)
 xdotool windowactivate --sync "$main" >/dev/null 2>&1
 # The menu from the bare frame beside «Пуск»: Настройки ▸ Звуковой сигнал.
-xdotool mousemove --window "$main" $((1700 / 15)) $((2250 / 15)) click 3
+click_at "$main" Form1 1700 2250 click 3
 sleep 0.7
 xdotool key Down Down Right Down Down Return
 player=$(wait_window "Настройки звука" 10)
@@ -61,7 +57,7 @@ record "$KV_TMP/settings.raw" 30
 echo "RMS of each 3 s of the sound settings window's half minute:"
 check "its file is heard in every 3 s of half a minute" heard_throughout "$KV_TMP/settings.raw" 30
 # The volume slider to its left end while the file plays: heard at once.
-[ -n "$player" ] && { click_at "$player" 1750 900; xdotool key Home; }
+[ -n "$player" ] && { click_on "$player" Player Slider1; xdotool key Home; }
 sleep 0.5
 record "$KV_TMP/quiet.raw" 1.5
 quiet=$(rms "$KV_TMP/quiet.raw")
@@ -80,8 +76,7 @@ mp3=$XDG_DATA_HOME/kvirlo/двойной.mp3
 sox -q -n -r 44100 -c 1 "$mp3" synth 0.25 sine 1500 : synth 0.25 sine 1200 fade q 0.01 -0 0.1 gain -3
 printf ' 14737632 \r\n 16777215 \r\n%s\r\n-600 \r\n 0 \r\n 0 \r\nSoundCard\r\n 670 \r\n 670 \r\n' \
   "$mp3" >"$XDG_DATA_HOME/kvirlo/Kvir_Config.ini"
-"$program" >"$KV_TMP/mp3.log" 2>&1 &
-pid=$!
+start_program "$KV_TMP/mp3.log"
 main=$(wait_window "Квирло 3.0" 15) && type_reminder "$main" "MP3" 00 00
 alert=$(wait_window "Квирло" 15)
 check "the alert opens" test -n "$alert"

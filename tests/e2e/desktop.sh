@@ -88,9 +88,58 @@ wait_window() {
 # The same, quietly: true when the window shows within $2 seconds.
 window_shows() { wait_window "$@" >/dev/null; }
 
-# Clicks at twips ($2, $3) within window $1's client area (15 twips a pixel).
+# The program under test, $program, as the scripts start it: start_program
+# [LOG [CLOCK]] starts it in the background, its output to LOG, on a clock
+# that runs from CLOCK ("2026-12-08 18:04:40") when given; its process id
+# (the program's own, no wrapper's) goes to $pid. Through Wine where wine.sh
+# sets KV_LAUNCHER.
+start_program() {
+  local clock=()
+  [ -n "${2:-}" ] && clock=(DONT_FAKE_MONOTONIC=1 FAKETIME="@$2"
+    LD_PRELOAD="$(find /usr/lib -maxdepth 3 -name libfaketime.so.1 2>/dev/null | head -1)")
+  env "${clock[@]}" ${KV_LAUNCHER:-} "$program" >"${1:-/dev/null}" 2>&1 &
+  pid=$!
+}
+# The exit status of the program started last; it is ended after $1 seconds.
+status_within() {
+  for _ in $(seq $(( $1 * 10 ))); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+  kill $pid 2>/dev/null
+  wait $pid
+}
+
+# Where a user clicks control $2 of the program's window $1 (Form1, Player
+# ...), "X Y" in twips; with $2 = - the size of the window's inside. Read
+# from the program's own models by kvirlo_control_layout, once a desktop.
+layout_of() {
+  if [ ! -s "$KV_TMP/layout" ]; then
+    local tool=${KVIRLO_LAYOUT:-$(dirname "$program")/tests/kvirlo_control_layout}
+    [[ $program == *.exe && $tool != *.exe ]] && tool=$tool.exe
+    ${KV_LAUNCHER:-} "$tool" 2>/dev/null | tr -d '\r' >"$KV_TMP/layout.new" && mv "$KV_TMP/layout.new" "$KV_TMP/layout"
+  fi
+  awk -v w="$1" -v c="$2" '$1 == w && $2 == c { print $3, $4; found = 1 } END { exit !found }' "$KV_TMP/layout"
+}
+# click_at WINDOW FORM X Y [ACTION...]: xdotool's ACTION ("click 1" unless
+# given; "mousedown 3" ...) at twips (X, Y) within the inside of WINDOW, an
+# X window showing FORM, at the view's scale: the window's width in pixels
+# over its inside's in twips.
 click_at() {
-  xdotool mousemove --window "$1" $(( $2 / 15 )) $(( $3 / 15 )) click 1
+  local inside at WIDTH HEIGHT X Y SCREEN WINDOW
+  inside=$(layout_of "$2" -) || { echo "no window $2 in the layout" >&2; return 1; }
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  at=$(awk -v x="$3" -v y="$4" -v px="$WIDTH" -v twips="${inside% *}" \
+    'BEGIN { printf "%d %d", x * px / twips, y * px / twips }')
+  (( ${at% *} < WIDTH && ${at#* } < HEIGHT )) ||
+    { echo "($3, $4) lies outside $2 as it shows now (${WIDTH}x$HEIGHT)" >&2; return 1; }
+  local window=$1; shift 4
+  [ $# -gt 0 ] || set -- click 1
+  xdotool mousemove --window "$window" $at "$@"
+}
+# click_on WINDOW FORM CONTROL [ACTION...]: the same where a user clicks the
+# control of that name (Command1, Text2 ...).
+click_on() {
+  local at
+  at=$(layout_of "$2" "$3") || { echo "no control $3 in $2" >&2; return 1; }
+  click_at "$1" "$2" $at "${@:4}"
 }
 
 # Types a reminder into the main window $1 like a user: text $2, hour $3,
@@ -98,11 +147,11 @@ click_at() {
 type_reminder() {
   xdotool windowactivate --sync "$1" >/dev/null 2>&1
   xdotool windowfocus --sync "$1" >/dev/null 2>&1  # Wine windows take the focus only so
-  click_at "$1" 3000 600; xdotool type --delay 80 "$2"
-  click_at "$1" 420 1700; xdotool type --delay 60 "$3"
-  click_at "$1" 1260 1700; xdotool type --delay 60 "$4"
-  [ "${5:-}" = tray ] && click_at "$1" 2300 1680
-  click_at "$1" 800 2140
+  click_on "$1" Form1 Text1; xdotool type --delay 80 "$2"
+  click_on "$1" Form1 Text2; xdotool type --delay 60 "$3"
+  click_on "$1" Form1 Text3; xdotool type --delay 60 "$4"
+  [ "${5:-}" = tray ] && click_on "$1" Form1 Check1
+  click_on "$1" Form1 Command1
 }
 
 # A test's checks: each prints ok or FAIL and counts the failures.

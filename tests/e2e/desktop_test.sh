@@ -22,15 +22,14 @@ start_reminder() {  # start_reminder [tray]: a reminder for 23:59, typed
 }
 
 # The indicator: on top, then at the bottom, then dragged by its text.
-DONT_FAKE_MONOTONIC=1 faketime -f "@2026-12-08 10:00:00" "$program" >/dev/null 2>&1 &
-pid=$(for _ in $(seq 50); do pgrep -P $! && break; sleep 0.1; done)
+start_program /dev/null "2026-12-08 10:00:00"
 start_reminder
 indicator=$(wait_window "Form3" 5)
 check "right after «Пуск» the indicator counts 839 minutes" count_reads "839 Мин."
 check "the indicator stays above the other windows" soon bash -c "xprop -id $indicator _NET_WM_STATE | grep -q ABOVE"
 eval "$(xdotool getwindowgeometry --shell "$indicator")"
 x0=$X y0=$Y
-xdotool mousemove --window "$indicator" 20 5 mousedown 3
+click_on "$indicator" Form3 Label1 mousedown 3
 xdotool mousemove_relative --sync -- -200 150
 sleep 0.3
 xdotool mouseup 3
@@ -40,10 +39,9 @@ check "a right-button drag on the heading moves the indicator ($x0,$y0 -> $X,$Y)
 kill $pid; sleep 0.5
 
 export HOME=$KV_TMP/home2 XDG_CONFIG_HOME=$KV_TMP/home2/.config XDG_DATA_HOME=$KV_TMP/home2/.local/share
-DONT_FAKE_MONOTONIC=1 faketime -f "@2026-12-08 10:00:00" "$program" >/dev/null 2>&1 &
-pid=$(for _ in $(seq 50); do pgrep -P $! && break; sleep 0.1; done)
+start_program /dev/null "2026-12-08 10:00:00"
 main=$(wait_window "Квирло 3.0" 10)
-click_at "$main" 2300 1980   # "Индикатор поверх остальных окон." cleared
+click_on "$main" Form1 Check2   # "Индикатор поверх остальных окон." cleared
 start_reminder
 indicator=$(wait_window "Form3" 5)
 check "without «поверх» the indicator lies below the other windows" soon bash -c "xprop -id $indicator _NET_WM_STATE | grep -q BELOW"
@@ -51,8 +49,7 @@ kill $pid; sleep 0.5
 
 # The tray: the icon, a left click that opens nothing, the menu on a right click.
 export HOME=$KV_TMP/home3 XDG_CONFIG_HOME=$KV_TMP/home3/.config XDG_DATA_HOME=$KV_TMP/home3/.local/share
-DONT_FAKE_MONOTONIC=1 faketime -f "@2026-12-08 10:00:00" "$program" >/dev/null 2>&1 &
-pid=$(for _ in $(seq 50); do pgrep -P $! && break; sleep 0.1; done)
+start_program /dev/null "2026-12-08 10:00:00"
 start_reminder tray
 icon=$(for _ in $(seq 50); do xdotool search --onlyvisible --pid $pid --name '^Kvirlo$' && break; sleep 0.1; done | head -1)
 check "a tray icon shows instead of the indicator" test -n "$icon"

@@ -29,7 +29,7 @@ unnamed() {
 has() { printf '%s\n' "$1" | grep -qxF -- "$2"; }
 
 # The alarm is due at 10:01, 15 seconds after the start.
-DONT_FAKE_MONOTONIC=1 faketime -f "@2026-12-08 10:00:45" "$program" >"$KV_TMP/program.log" 2>&1 &
+start_program "$KV_TMP/program.log" "2026-12-08 10:00:45"
 main=$(wait_window "Квирло 3.0" 15) || { echo "FAIL the main window never showed"; exit 1; }
 
 form1=$(tree "Квирло 3.0")
@@ -76,7 +76,7 @@ fi
 menu_opens() {  # menu_opens TITLE KEYS...
   local title=$1; shift
   main=$(wait_window "Квирло 3.0" 5) || return 1
-  xdotool mousemove --window "$main" $((7260 / 15)) $((600 / 15)) click 3
+  click_at "$main" Form1 7260 600 click 3
   sleep 0.5
   xdotool key "$@"
   window_shows "$title" 5
@@ -111,7 +111,7 @@ if wait_window "Квирло 3.0" 5 >/dev/null; then
   check "the reader's text, hour and minute are the reminder's" soon bash -c \
     "grep -q '^running=ON' '$store' && grep -q '^Hour_Kvir=11' '$store' && grep -q '^Minute_Kvir=30' '$store' && grep -q '^Text_Kvir=lunch\$' '$store'"
   if indicator=$(wait_window "Form3" 5); then
-    click_at "$indicator" 1320 360  # its close box
+    click_on "$indicator" Form3 Picture1  # its close box
     if window_shows "Квирло" 5; then
       sleep 0.5
       reader --act "Квирло" "Изменить условия напоминания" toggle

@@ -27,8 +27,7 @@ whole() {  # absent before the first save, else 18 lines each ending in CR LF
 cut=0 saved=0
 for i in $(seq "$kills"); do
   pending
-  "$program" >/dev/null 2>&1 &
-  pid=$!
+  start_program
   sleep "0.$(printf '%03d' $((RANDOM % 400)))"
   kill -KILL $pid; wait $pid 2>/dev/null
   if whole; then [ -e "$settings" ] && saved=$((saved + 1)); else cut=$((cut + 1)); cp "$settings" "$KV_TMP/cut-$i"; fi
@@ -36,12 +35,10 @@ done
 echo "kills: $kills, settings file whole after every one ($saved after a save), cut or empty: $cut"
 
 pending
-"$program" >/dev/null 2>&1 &
-pid=$!
+start_program
 indicator=$(wait_window "Form3" 10)
 kill -KILL $pid; wait $pid 2>/dev/null
-"$program" >/dev/null 2>&1 &
-pid=$!
+start_program
 resumed=$(wait_window "Form3" 10)
 running=$(grep -c '^running=ON' "$store")
 kill -TERM $pid; wait $pid 2>/dev/null

@@ -16,17 +16,16 @@ store=$XDG_CONFIG_HOME/Kvirlo/Kvirlo.ini
 entry="$XDG_CONFIG_HOME/autostart/Квирло 3.01.desktop"
 settings=$XDG_DATA_HOME/kvirlo/Kvir_Config.ini
 
-DONT_FAKE_MONOTONIC=1 faketime -f "@2026-12-08 18:04:40" "$program" >"$KV_TMP/program.log" 2>&1 &
-pid=$!
+start_program "$KV_TMP/program.log" "2026-12-08 18:04:40"
 main=$(wait_window "Квирло 3.0" 15) || { echo "FAIL the main window never showed"; exit 1; }
 xdotool windowactivate --sync "$main" >/dev/null 2>&1
-click_at "$main" 3000 600
+click_on "$main" Form1 Text1
 xdotool type --delay 80 "Позвонить маме"  # xdotool remaps a key per Cyrillic letter: not too fast
-click_at "$main" 420 1700
+click_on "$main" Form1 Text2
 xdotool type --delay 60 "18"
-click_at "$main" 1260 1700
+click_on "$main" Form1 Text3
 xdotool type --delay 60 "05"
-click_at "$main" 800 2140
+click_on "$main" Form1 Command1
 
 check "the indicator shows" window_shows "Form3" 5
 check "the main window hides" bash -c "! xdotool search --onlyvisible --name '^Квирло 3.0\$' | grep -q ."
@@ -47,12 +46,12 @@ rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$KV_TMP/sound.raw" -n stat 2>&1 
 check "the alarm is heard (RMS $rms)" awk "BEGIN { exit !(${rms:-0} > 0.001) }"
 
 if [ -n "$alert" ]; then
-  click_at "$alert" 3000 1200
+  click_on "$alert" Form2 Text1
   xdotool key --clearmodifiers ctrl+a ctrl+c
   sleep 0.3
   text=$(xclip -o -selection clipboard 2>/dev/null)
   check "the alert says «Напоминаю: Позвонить маме»" test "$text" = "Напоминаю: Позвонить маме"
-  click_at "$alert" 2700 2400
+  click_on "$alert" Form2 Command2
 fi
 check "«Продолжить» brings the main window back" window_shows "Квирло 3.0" 5
 wmctrl -F -c "Квирло 3.0"
@@ -71,17 +70,16 @@ mkdir -p "$XDG_DATA_HOME/kvirlo"
 echo "not a sound" >"$XDG_DATA_HOME/kvirlo/notes.txt"
 printf ' 14737632 \r\n 16777215 \r\n%s\r\n-1 \r\n 0 \r\n 0 \r\nSoundCard\r\n 670 \r\n 670 \r\n' \
   "$XDG_DATA_HOME/kvirlo/notes.txt" >"$XDG_DATA_HOME/kvirlo/Kvir_Config.ini"
-"$program" >"$KV_TMP/program2.log" 2>&1 &
-pid=$!
+start_program "$KV_TMP/program2.log"
 main=$(wait_window "Квирло 3.0" 15)
 xdotool windowactivate --sync "$main" >/dev/null 2>&1
-click_at "$main" 3000 600; xdotool type --delay 80 "Тон"
-click_at "$main" 420 1700; xdotool type --delay 60 "00"
-click_at "$main" 1260 1700; xdotool type --delay 60 "00"
+click_on "$main" Form1 Text1; xdotool type --delay 80 "Тон"
+click_on "$main" Form1 Text2; xdotool type --delay 60 "00"
+click_on "$main" Form1 Text3; xdotool type --delay 60 "00"
 parec -d t.monitor --raw --format=s16le --rate=44100 --channels=2 --latency-msec=20 \
   >"$KV_TMP/sound2.raw" 2>/dev/null &
 recorder=$!
-click_at "$main" 800 2140
+click_on "$main" Form1 Command1
 check "the second reminder starts" soon grep -q '^running=ON' "$XDG_CONFIG_HOME/Kvirlo/Kvirlo.ini"
 alert=$(wait_window "Квирло" 15)
 sleep 3.5
@@ -89,7 +87,7 @@ kill -INT $recorder; wait $recorder 2>/dev/null
 rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$KV_TMP/sound2.raw" -n stat 2>&1 |
       awk '/RMS +amplitude/ {print $3}')
 check "a file that is no sound gives way to the tone (RMS $rms)" awk "BEGIN { exit !(${rms:-0} > 0.001) }"
-[ -n "$alert" ] && click_at "$alert" 4700 2400   # «Выход»
+[ -n "$alert" ] && click_on "$alert" Form2 Command1   # «Выход»
 for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 check "«Выход» ends the program" bash -c "! kill -0 $pid 2>/dev/null"
 kill $pid 2>/dev/null

@@ -12,7 +12,6 @@ here=$(dirname "$(realpath "$0")")
 if [ "$platform" = windows ]; then
   . "$here/wine.sh"
   wine_up xdotool wmctrl import
-  launch() { "$wine" "$program" >/dev/null 2>&1 & pid=$!; }
   wait_long=30
   settle=2.5  # Wine paints a new window a while after it maps it
 else
@@ -21,7 +20,6 @@ else
   done
   desktop_up
   trap desktop_down EXIT
-  launch() { "$program" >/dev/null 2>&1 & pid=$!; }
   wait_long=10
   settle=0.8
 fi
@@ -60,7 +58,7 @@ close() { wmctrl -ic "$1"; sleep 0.5; }
 
 # The alert first: a reminder for the minute now. Its close box is
 # «Продолжить», which brings the main window back.
-launch
+start_program
 main=$(wait_window "Квирло 3.0" $wait_long) || { echo "FAIL the main window never showed"; exit 1; }
 type_reminder "$main" "Позвонить маме" "$(date +%-H)" "$(date +%-M)"
 if alert=$(wait_window "Квирло" 20); then
@@ -69,14 +67,14 @@ if alert=$(wait_window "Квирло" 20); then
 fi
 main=$(wait_window "Квирло 3.0" 10) || { echo "FAIL the main window never came back"; exit 1; }
 # The program keeps the last reminder's text and time in its fields.
-for field in "3000 600" "420 1700" "1260 1700"; do
-  click_at "$main" $field
+for field in Text1 Text2 Text3; do
+  click_on "$main" Form1 $field
   xdotool key End && xdotool key --repeat 40 BackSpace
 done
 shot main-compact "$main"
-click_at "$main" 6330 2150   # «Дополнительно»
+click_on "$main" Form1 Command3   # «Дополнительно»
 shot main-extended "$main"
-click_at "$main" 6330 2150   # «Кратко»
+click_on "$main" Form1 Command3   # «Кратко»
 
 sound=$(from_menu "Настройки звука" Down Down Right Down Down Return) &&   # Настройки > Звуковой сигнал
   { shot sound-settings "$sound"; close "$sound"; }
@@ -92,11 +90,11 @@ if indicator=$(wait_window "Form3" 5); then
   shot indicator "$indicator"
   # No task-bar button: the screen with the indicator on it shows the task bar.
   shot indicator-desktop root
-  click_at "$indicator" 1320 360   # its close box
+  click_on "$indicator" Form3 Picture1   # its close box
   if dialog=$(wait_window "Квирло" 5); then
     shot action-dialog "$dialog"
-    click_at "$dialog" 600 600     # «Скрыть индикатор времени»
-    click_at "$dialog" 900 1440    # «Ок»
+    click_on "$dialog" Form4 Option1   # «Скрыть индикатор времени»
+    click_on "$dialog" Form4 Command1  # «Ок»
   fi
 fi
 sleep 1

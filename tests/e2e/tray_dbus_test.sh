@@ -17,8 +17,7 @@ panel() { local what=$1; shift; /usr/bin/python3 "$here/panel.py" "$what" $icon 
 windows() { xdotool search --onlyvisible --pid $pid 2>/dev/null | wc -l; }
 more_windows() { [ "$(windows)" -gt "$before" ]; }
 
-DONT_FAKE_MONOTONIC=1 faketime -f "@2026-12-08 10:00:00" "$program" >/dev/null 2>&1 &
-pid=$(for _ in $(seq 50); do pgrep -P $! && break; sleep 0.1; done)
+start_program /dev/null "2026-12-08 10:00:00"
 type_reminder "$(wait_window "Квирло 3.0" 10)" x 23 59 tray
 check "the icon registers with the panel" soon test -s "$KV_TMP/icons"
 icon=$(head -1 "$KV_TMP/icons")

@@ -66,13 +66,14 @@ session() {  # session NAME [--xwayland]: the compositor, the program, the alert
   local placed; placed=$(positions)
   [ -n "$keyboard" ] || printf '[Config]\nrunning=ON\nText_Kvir=Не забыть\nHour_Kvir=10\nMinute_Kvir=1\n' |
     install -D /dev/stdin "$store"
-  LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FAKETIME="@2026-12-08 10:00:48" \
-    DONT_FAKE_MONOTONIC=1 "$program" >"$KV_TMP/out-$name" 2>&1 &
-  local pid=$! started=$SECONDS
+  start_program "$KV_TMP/out-$name" "2026-12-08 10:00:48"
+  local first=$pid started=$SECONDS
   if [ -n "$keyboard" ]; then check "$name: the main window has the keyboard" soon active "Квирло 3.0"
   else sleep 3; fi  # the first copy is up
-  timeout 20 "$program" >/dev/null 2>&1
+  start_program
+  status_within 20
   local second=$?
+  pid=$first
   check "$name: a second start ends with status $second" test $second = 0
   if [ -n "$keyboard" ]; then
     # Keys only: the text, Tab, the hour's two digits move on to the minute,

@@ -22,8 +22,7 @@ ended() { ! kill -0 "$1" 2>/dev/null; }
 maps() { grep -qiE "/($1)\$" "/proc/$pid/maps"; }  # a file the program has mapped
 maps_none() { ! maps "$1"; }
 
-"$wine" "$program" >"$KV_TMP/program.log" 2>&1 &
-pid=$!
+start_program "$KV_TMP/program.log"
 main=$(wait_window "Квирло 3.0" 30) || { echo "FAIL the main window never showed"; exit 1; }
 later=$(( ($(date +%-H) + 2) % 24 ))
 type_reminder "$main" "Call mother" "$later" "05"
@@ -35,7 +34,7 @@ indicator=$(wait_window "Form3" 1)
 for button in 1 3; do
   eval "$(xdotool getwindowgeometry --shell "$indicator")"
   x0=$X y0=$Y
-  xdotool mousemove --window "$indicator" 20 5 mousedown $button
+  click_on "$indicator" Form3 Label1 mousedown $button
   sleep 0.3
   xdotool mousemove_relative --sync -- 150 100
   sleep 0.3
@@ -54,8 +53,9 @@ check "the settings file has 18 CR LF lines" test "$(grep -c $'\r$' "$settings")
 check "the waiting program is seen mapped" maps "$(basename "$program")"
 check "and maps neither MCI nor the common dialogs" maps_none 'winmm\.dll|comdlg32\.dll'
 
-"$wine" "$program" >/dev/null 2>&1 &
-second=$!
+first=$pid
+start_program
+second=$pid pid=$first
 check "starting it again brings the main window back" window_shows "Квирло 3.0" 15
 check "the second copy ends" soon ended $second
 wmctrl -F -c "Квирло 3.0"
@@ -70,8 +70,7 @@ mkdir -p "$WINEPREFIX/drive_c/windows/media"
 sox -q -n -r 22050 -b 16 -c 1 "$WINEPREFIX/drive_c/windows/media/tada.wav" \
   synth 0.4 sine 1500 fade q 0.01 -0 0.1
 [ "$(date +%S)" -gt 50 ] && sleep 12
-"$wine" "$program" >"$KV_TMP/program2.log" 2>&1 &
-pid=$!
+start_program "$KV_TMP/program2.log"
 main=$(wait_window "Квирло 3.0" 30)
 type_reminder "$main" "Now" "$(date +%-H)" "$(date +%-M)"
 check "the alert opens for the current minute" window_shows "Квирло" 15
@@ -83,7 +82,7 @@ check "the program keeps running while it sounds" kill -0 $pid
 check "the sound brought MCI" maps 'winmm\.dll'
 # A click in the middle of «Продолжить», where the user sees it, closes the alert.
 alert=$(wait_window "Квирло" 1)
-click_at "$alert" 2767 2407
+click_on "$alert" Form2 Command2
 alert_closed() { ! xdotool search --onlyvisible --name '^Квирло$' | grep -q .; }
 check "a click in the middle of «Продолжить» closes the alert" soon alert_closed
 wmctrl -F -c "Квирло 3.0"

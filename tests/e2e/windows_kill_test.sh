@@ -23,26 +23,25 @@ set_value running ON; set_value Text_Kvir "Do not forget"; set_value Hour_Kvir 2
 
 cut=0 saved=0
 for i in $(seq "$kills"); do
-  "$wine" "$program" >/dev/null 2>&1 &
-  pid=$!
+  start_program
   sleep "$((RANDOM % 2)).$(printf '%03d' $((RANDOM % 1000)))"
   kill -KILL $pid 2>/dev/null; wait $pid 2>/dev/null
   if whole; then [ -e "$settings" ] && saved=$((saved + 1)); else cut=$((cut + 1)); cp "$settings" "$KV_TMP/cut-$i"; fi
 done
 echo "kills: $kills, settings file whole after every one ($saved after a save), cut or empty: $cut"
 
-"$wine" "$program" >/dev/null 2>&1 &
-pid=$!
+start_program
 indicator=$(wait_window "Form3" 30)
 kill -KILL $pid; wait $pid 2>/dev/null
-"$wine" "$program" >/dev/null 2>&1 &
-pid=$!
+start_program
 resumed=$(wait_window "Form3" 30)
 stored running ON && running=ON || running=
 echo "killed while waiting: indicator ${indicator:+shown}, after the next start ${resumed:+resumed}, store running=${running:-not ON}"
 
 # A second start brings the main window; closing it ends the program cleanly.
-"$wine" "$program" >/dev/null 2>&1 &
+resumed_pid=$pid
+start_program
+pid=$resumed_pid
 window_shows "Квирло 3.0" 20 && wmctrl -F -c "Квирло 3.0"
 for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 [ $cut -eq 0 ] && [ -n "$indicator" ] && [ -n "$resumed" ] && [ "$running" = ON ] && stored running OFF

@@ -6,6 +6,7 @@
 # one of the tools is missing, and takes everything down at the end.
 
 wine=/usr/lib/wine/wine64
+KV_LAUNCHER=$wine  # how desktop.sh starts the program under test
 
 # Wine names files on the Unix side in the locale's character set; a system
 # without a Russian UTF-8 locale (Debian has none until one is generated)
