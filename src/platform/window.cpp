@@ -11,16 +11,10 @@
 namespace kvirlo {
 
 const char* windowName(WindowId id) {
-  switch (id) {
-    case WindowId::Form1: return "Form1";
-    case WindowId::Form2: return "Form2";
-    case WindowId::Form3: return "Form3";
-    case WindowId::Form4: return "Form4";
-    case WindowId::Player: return "Player";
-    case WindowId::formAbout: return "formAbout";
-    case WindowId::frmSlug: return "frmSlug";
-  }
-  return "";
+#define KVIRLO_WINDOW_NAME(name) #name,
+  static constexpr const char* names[] = {KVIRLO_WINDOWS(KVIRLO_WINDOW_NAME)};
+#undef KVIRLO_WINDOW_NAME
+  return windowIndex(id) < kWindowCount ? names[windowIndex(id)] : "";
 }
 
 Window::Window(ModelContext& context, WindowId id, std::string caption)

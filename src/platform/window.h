@@ -18,25 +18,21 @@ class MenuItem;
 class Timer;
 class Window;
 
-// The seven windows of the program.
-enum class WindowId { Form1, Form2, Form3, Form4, Player, formAbout, frmSlug };
-inline constexpr std::size_t kWindowCount = 7;
+// The program's windows, in one list: the ids, their count, their rows in a
+// table of all windows and their names follow from it, so a window added here
+// cannot be missed by any of them.
+#define KVIRLO_WINDOWS(X) X(Form1) X(Form2) X(Form3) X(Form4) X(Player) X(formAbout) X(frmSlug)
 
-// A window's row in a table of all windows. The compiler names this switch
-// when a window is added: give it the next row and raise kWindowCount.
-constexpr std::size_t windowIndex(WindowId id) {
-  switch (id) {
-    case WindowId::Form1: return 0;
-    case WindowId::Form2: return 1;
-    case WindowId::Form3: return 2;
-    case WindowId::Form4: return 3;
-    case WindowId::Player: return 4;
-    case WindowId::formAbout: return 5;
-    case WindowId::frmSlug: return 6;
-  }
-  return kWindowCount;
-}
-static_assert(windowIndex(WindowId::frmSlug) + 1 == kWindowCount, "every window has a row");
+#define KVIRLO_WINDOW_ID(name) name,
+enum class WindowId { KVIRLO_WINDOWS(KVIRLO_WINDOW_ID) };
+#undef KVIRLO_WINDOW_ID
+
+#define KVIRLO_ONE_WINDOW(name) +1
+inline constexpr std::size_t kWindowCount = 0 KVIRLO_WINDOWS(KVIRLO_ONE_WINDOW);
+#undef KVIRLO_ONE_WINDOW
+
+// A window's row in a table of all windows: its place in the list.
+constexpr std::size_t windowIndex(WindowId id) { return static_cast<std::size_t>(id); }
 
 // The window's name as the program knows it ("Form1", "Player", "frmSlug" ...).
 const char* windowName(WindowId id);
