@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "fakes/fake_clock.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 
 namespace kvirlo::testing {
 

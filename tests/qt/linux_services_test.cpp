@@ -13,7 +13,7 @@
 #include <cstdio>
 
 #include "platform/qt/LinuxServices.h"
-#include "platform/qt/PosixFiles.h"
+#include "platform/qt/file_system.h"
 #include "platform/qt/SingleInstance.h"
 #include "settings/settings_file.h"
 

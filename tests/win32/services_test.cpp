@@ -5,9 +5,9 @@
 
 #include "alert/tuner_launch.h"
 #include "app/Form1.h"
-#include "platform/win32/MciMedia.h"
+#include "platform/win32/media_player.h"
 #include "platform/win32/SingleInstance.h"
-#include "platform/win32/Win32Clock.h"
+#include "platform/win32/clock.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/text.h"
 #include "settings/settings_module.h"

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/autostart.h"
-#include "platform/user_store.h"
+#include "platform/services/autostart.h"
+#include "platform/services/user_store.h"
 
 namespace kvirlo::win32 {
 
