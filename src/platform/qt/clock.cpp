@@ -31,11 +31,11 @@ class TimerCall : public ScheduledCall {
 
 class WatcherCall : public ScheduledCall {
  public:
-  WatcherCall(QtClock& clock, int id) : clock_(clock), id_(id) {}
+  WatcherCall(TimerfdClock& clock, int id) : clock_(clock), id_(id) {}
   ~WatcherCall() override { clock_.removeWatcher(id_); }
 
  private:
-  QtClock& clock_;
+  TimerfdClock& clock_;
   int id_;
 };
 
@@ -55,7 +55,7 @@ MinuteWatchSystem MinuteWatchSystem::real() {
   return system;
 }
 
-QtClock::QtClock(EventGate& gate, MinuteWatchSystem system)
+TimerfdClock::TimerfdClock(EventGate& gate, MinuteWatchSystem system)
     : gate_(gate), system_(std::move(system)) {
   timerFd_ = system_.timerfdCreate(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
   if (timerFd_ >= 0) {
@@ -80,11 +80,11 @@ QtClock::QtClock(EventGate& gate, MinuteWatchSystem system)
   });
 }
 
-QtClock::~QtClock() {
+TimerfdClock::~TimerfdClock() {
   if (timerFd_ >= 0) ::close(timerFd_);
 }
 
-TimeOfDay QtClock::localTime() {
+TimeOfDay TimerfdClock::localTime() {
   tzset();
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
@@ -93,14 +93,14 @@ TimeOfDay QtClock::localTime() {
   return {parts.tm_hour, parts.tm_min, parts.tm_sec, static_cast<int>(now.tv_nsec / 1'000'000)};
 }
 
-std::int64_t QtClock::steadyMilliseconds() {
+std::int64_t TimerfdClock::steadyMilliseconds() {
   timespec now{};
   clock_gettime(CLOCK_MONOTONIC, &now);
   return std::int64_t(now.tv_sec) * 1000 + now.tv_nsec / 1'000'000;
 }
 
-std::unique_ptr<ScheduledCall> QtClock::timer(Milliseconds interval, bool repeat,
-                                              std::function<void()> callback) {
+std::unique_ptr<ScheduledCall> TimerfdClock::timer(Milliseconds interval, bool repeat,
+                                                   std::function<void()> callback) {
   auto* t = new QTimer(this);
   t->setTimerType(Qt::PreciseTimer);
   t->setSingleShot(!repeat);
@@ -110,23 +110,24 @@ std::unique_ptr<ScheduledCall> QtClock::timer(Milliseconds interval, bool repeat
   return std::make_unique<TimerCall>(t);
 }
 
-std::unique_ptr<ScheduledCall> QtClock::once(Milliseconds delay, std::function<void()> callback) {
+std::unique_ptr<ScheduledCall> TimerfdClock::once(Milliseconds delay,
+                                                  std::function<void()> callback) {
   return timer(delay, false, std::move(callback));
 }
 
-std::unique_ptr<ScheduledCall> QtClock::every(Milliseconds interval,
-                                              std::function<void()> callback) {
+std::unique_ptr<ScheduledCall> TimerfdClock::every(Milliseconds interval,
+                                                   std::function<void()> callback) {
   return timer(interval, true, std::move(callback));
 }
 
-std::unique_ptr<ScheduledCall> QtClock::atEveryMinute(std::function<void()> callback) {
+std::unique_ptr<ScheduledCall> TimerfdClock::atEveryMinute(std::function<void()> callback) {
   const int id = nextWatcher_++;
   watchers_.emplace(id, std::move(callback));
   if (watchers_.size() == 1) armNextMinute();
   return std::make_unique<WatcherCall>(*this, id);
 }
 
-void QtClock::armNextMinute() {
+void TimerfdClock::armNextMinute() {
   const timespec now = system_.now();
   // The next start of a local minute; time zones differ from UTC by whole
   // minutes, so a UTC minute boundary is a local one.
@@ -145,7 +146,7 @@ void QtClock::armNextMinute() {
 
 // Without its timerfd the watch would never wake, and a reminder for a later
 // minute would never fire.
-void QtClock::fallBackToEventLoop(const char* refusedCall) {
+void TimerfdClock::fallBackToEventLoop(const char* refusedCall) {
   std::fprintf(stderr,
                "kvirlo: %s: %s; the minute watch wakes by a timer instead and notices a change "
                "of the clock within a minute\n",
@@ -163,7 +164,7 @@ void QtClock::fallBackToEventLoop(const char* refusedCall) {
   connect(fallbackTimer_, &QTimer::timeout, this, [this] { onMinuteTimer(); });
 }
 
-void QtClock::onMinuteTimer() {
+void TimerfdClock::onMinuteTimer() {
   if (timerFd_ >= 0) {
     std::uint64_t expirations = 0;
     // Read every time: a cancelled timer (the clock was set) says so with ECANCELED.
@@ -174,7 +175,7 @@ void QtClock::onMinuteTimer() {
   notifyWatchers();
 }
 
-void QtClock::notifyWatchers() {
+void TimerfdClock::notifyWatchers() {
   if (watchers_.empty()) return;
   std::vector<int> ids;
   for (const auto& entry : watchers_) ids.push_back(entry.first);

@@ -35,10 +35,10 @@ struct MinuteWatchSystem {
 // the timerfd, a timer of the event loop wakes at each minute's start
 // instead; a change of the clock is then noticed at the next wake-up, at
 // most a minute later.
-class QtClock : public QObject, public Clock {
+class TimerfdClock : public QObject, public Clock {
  public:
-  explicit QtClock(EventGate& gate, MinuteWatchSystem system = MinuteWatchSystem::real());
-  ~QtClock() override;
+  explicit TimerfdClock(EventGate& gate, MinuteWatchSystem system = MinuteWatchSystem::real());
+  ~TimerfdClock() override;
 
   TimeOfDay localTime() override;
   std::int64_t steadyMilliseconds() override;

@@ -8,9 +8,9 @@
 namespace kvirlo::qt {
 
 // The per-user store: an INI file under the XDG config home, group "Config".
-class QtStore : public UserStore {
+class IniStore : public UserStore {
  public:
-  QtStore();
+  IniStore();
   std::string get(const std::string& key) override;
   void set(const std::string& key, const std::string& value) override;
 

@@ -9,6 +9,7 @@
 #include "platform/services/paths.h"
 #include "platform/services/process.h"
 #include "platform/services/shell.h"
+#include "platform/services/tone.h"
 #include "platform/services/tray_icons.h"
 #include "platform/services/user_store.h"
 

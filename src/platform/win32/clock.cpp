@@ -12,14 +12,14 @@ constexpr UINT kMinuteSlackMs = 30;
 
 class TimerCall : public ScheduledCall {
  public:
-  TimerCall(Win32Clock& clock, UINT_PTR id, std::shared_ptr<bool> alive)
+  TimerCall(WindowTimerClock& clock, UINT_PTR id, std::shared_ptr<bool> alive)
       : clock_(clock), id_(id), alive_(std::move(alive)) {}
   ~TimerCall() override {
     if (*alive_) clock_.cancel(id_);
   }
 
  private:
-  Win32Clock& clock_;
+  WindowTimerClock& clock_;
   UINT_PTR id_;
   std::shared_ptr<bool> alive_;
 };
@@ -30,7 +30,8 @@ UINT clampDelay(Milliseconds delay) {
 
 }  // namespace
 
-Win32Clock::Win32Clock(SystemWindow& window, EventGate& gate) : window_(window), gate_(gate) {
+WindowTimerClock::WindowTimerClock(SystemWindow& window, EventGate& gate)
+    : window_(window), gate_(gate) {
   window_.listen([this](UINT message, WPARAM w, LPARAM, LRESULT& result) {
     if (message == WM_TIMER) {
       fire(w);
@@ -47,51 +48,55 @@ Win32Clock::Win32Clock(SystemWindow& window, EventGate& gate) : window_(window),
   });
 }
 
-Win32Clock::~Win32Clock() {
+WindowTimerClock::~WindowTimerClock() {
   *alive_ = false;
   for (const auto& [id, entry] : entries_) KillTimer(window_.handle(), id);
   KillTimer(window_.handle(), kMinuteTimer);
 }
 
-TimeOfDay Win32Clock::localTime() {
+TimeOfDay WindowTimerClock::localTime() {
   SYSTEMTIME t;
   GetLocalTime(&t);
   return {t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
 }
 
-std::int64_t Win32Clock::steadyMilliseconds() { return static_cast<std::int64_t>(GetTickCount64()); }
+std::int64_t WindowTimerClock::steadyMilliseconds() {
+  return static_cast<std::int64_t>(GetTickCount64());
+}
 
-UINT Win32Clock::delayToNextMinute(const TimeOfDay& now) {
+UINT WindowTimerClock::delayToNextMinute(const TimeOfDay& now) {
   const int left = (59 - now.second) * 1000 + (1000 - now.millisecond);
   return static_cast<UINT>(std::max(left, 1)) + kMinuteSlackMs;
 }
 
-UINT_PTR Win32Clock::add(Kind kind, std::function<void()> callback) {
+UINT_PTR WindowTimerClock::add(Kind kind, std::function<void()> callback) {
   const UINT_PTR id = nextId_++;
   entries_[id] = {kind, std::make_shared<std::function<void()>>(std::move(callback))};
   return id;
 }
 
-std::unique_ptr<ScheduledCall> Win32Clock::once(Milliseconds delay, std::function<void()> callback) {
+std::unique_ptr<ScheduledCall> WindowTimerClock::once(Milliseconds delay,
+                                                      std::function<void()> callback) {
   const UINT_PTR id = add(Kind::Once, std::move(callback));
   SetTimer(window_.handle(), id, clampDelay(delay), nullptr);
   return std::make_unique<TimerCall>(*this, id, alive_);
 }
 
-std::unique_ptr<ScheduledCall> Win32Clock::every(Milliseconds interval, std::function<void()> callback) {
+std::unique_ptr<ScheduledCall> WindowTimerClock::every(Milliseconds interval,
+                                                       std::function<void()> callback) {
   const UINT_PTR id = add(Kind::Every, std::move(callback));
   SetTimer(window_.handle(), id, clampDelay(interval), nullptr);
   return std::make_unique<TimerCall>(*this, id, alive_);
 }
 
-std::unique_ptr<ScheduledCall> Win32Clock::atEveryMinute(std::function<void()> callback) {
+std::unique_ptr<ScheduledCall> WindowTimerClock::atEveryMinute(std::function<void()> callback) {
   const bool armed = anyMinuteWatch();
   const UINT_PTR id = add(Kind::Minute, std::move(callback));
   if (!armed) armMinute();
   return std::make_unique<TimerCall>(*this, id, alive_);
 }
 
-void Win32Clock::cancel(UINT_PTR id) {
+void WindowTimerClock::cancel(UINT_PTR id) {
   const auto it = entries_.find(id);
   if (it == entries_.end()) return;
   const bool minute = it->second.kind == Kind::Minute;
@@ -102,16 +107,16 @@ void Win32Clock::cancel(UINT_PTR id) {
     KillTimer(window_.handle(), kMinuteTimer);
 }
 
-bool Win32Clock::anyMinuteWatch() const {
+bool WindowTimerClock::anyMinuteWatch() const {
   return std::any_of(entries_.begin(), entries_.end(),
                      [](const auto& entry) { return entry.second.kind == Kind::Minute; });
 }
 
-void Win32Clock::armMinute() {
+void WindowTimerClock::armMinute() {
   SetTimer(window_.handle(), kMinuteTimer, delayToNextMinute(localTime()), nullptr);
 }
 
-void Win32Clock::fire(UINT_PTR id) {
+void WindowTimerClock::fire(UINT_PTR id) {
   if (id == kMinuteTimer) return minuteStarted();
   auto it = entries_.find(id);
   if (it == entries_.end()) {
@@ -124,7 +129,7 @@ void Win32Clock::fire(UINT_PTR id) {
   gate_.run([&] { (*callback)(); });
 }
 
-void Win32Clock::minuteStarted() {
+void WindowTimerClock::minuteStarted() {
   if (!anyMinuteWatch()) {
     KillTimer(window_.handle(), kMinuteTimer);
     return;
@@ -135,13 +140,13 @@ void Win32Clock::minuteStarted() {
   callMinuteWatches();
 }
 
-void Win32Clock::clockJumped() {
+void WindowTimerClock::clockJumped() {
   if (!anyMinuteWatch()) return;
   armMinute();
   callMinuteWatches();
 }
 
-void Win32Clock::callMinuteWatches() {
+void WindowTimerClock::callMinuteWatches() {
   std::vector<UINT_PTR> minutes;
   for (const auto& [id, entry] : entries_)
     if (entry.kind == Kind::Minute) minutes.push_back(id);

@@ -17,10 +17,10 @@ namespace kvirlo::win32 {
 // a waiting program wakes once a minute however many watch the minutes; it
 // is set again at once when Windows says the clock was set or the machine
 // resumed.
-class Win32Clock : public Clock {
+class WindowTimerClock : public Clock {
  public:
-  Win32Clock(SystemWindow& window, EventGate& gate);
-  ~Win32Clock() override;
+  WindowTimerClock(SystemWindow& window, EventGate& gate);
+  ~WindowTimerClock() override;
 
   TimeOfDay localTime() override;
   std::int64_t steadyMilliseconds() override;

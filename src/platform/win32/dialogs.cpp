@@ -22,15 +22,6 @@ HWND dialogOwner() {
   return active && IsWindowVisible(active) ? active : nullptr;
 }
 
-int Win32MessageBox::show(const std::string& text, int flags, const std::string& title) {
-  // The program's flags are Windows' own; a box may come while no window of
-  // the program is shown (the tray menu), so it asks to come to the front.
-  UINT style = static_cast<UINT>(flags) | MB_SETFOREGROUND;
-  HWND owner = dialogOwner();
-  if (!owner) style |= MB_TOPMOST;
-  return MessageBoxW(owner, wide(text).c_str(), wide(title).c_str(), style);
-}
-
 std::optional<std::string> Win32Dialogs::openFile(const FileDialogRequest& request) {
   // The filter is pairs of description and patterns, each ending in a NUL,
   // and Windows separates patterns with semicolons.

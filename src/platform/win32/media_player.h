@@ -65,11 +65,4 @@ class MciPlayers : public MediaPlayers {
   std::unique_ptr<MediaPlayer> create() override { return std::make_unique<MciPlayer>(); }
 };
 
-// The PC speaker's tone by Beep, which blocks for the tone's length: it
-// sounds on a thread of its own so the windows stay alive meanwhile.
-class BeepTone : public Tone {
- public:
-  void beep(int frequencyHz, int durationMs) override;
-};
-
 }  // namespace kvirlo::win32

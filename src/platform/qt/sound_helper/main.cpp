@@ -19,7 +19,7 @@
 #include <numbers>
 #include <unistd.h>
 
-#include "platform/services/media_player.h"
+#include "platform/services/tone.h"
 #include "platform/qt/sound_helper/SoundLoop.h"
 
 namespace {
