@@ -6,7 +6,7 @@
 #include "fakes/world.h"
 #include "indicator/Form3.h"
 #include "indicator/Form4.h"
-#include "platform/numbers.h"
+#include "settings/numbers.h"
 #include "settings/settings_module.h"
 #include "tray/frmSlug.h"
 

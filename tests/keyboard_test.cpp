@@ -5,7 +5,7 @@
 #include "app/Form1.h"
 #include "fakes/world.h"
 #include "indicator/Form4.h"
-#include "platform/tab_order.h"
+#include "platform/window/tab_order.h"
 #include "sound/Player.h"
 #include "tray/formAbout.h"
 

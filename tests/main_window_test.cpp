@@ -6,7 +6,7 @@
 #include "app/App.h"
 #include "app/Form1.h"
 #include "fakes/world.h"
-#include "platform/tab_order.h"
+#include "platform/window/tab_order.h"
 #include "settings/settings_module.h"
 
 namespace kvirlo {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/numbers.h"
+#include "settings/numbers.h"
 
 namespace kvirlo {
 namespace {

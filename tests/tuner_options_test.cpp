@@ -3,7 +3,7 @@
 #include "app/App.h"
 #include "app/Form1.h"
 #include "fakes/world.h"
-#include "platform/paths.h"
+#include "platform/services/paths.h"
 
 namespace kvirlo {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_clock.h"
-#include "platform/control.h"
-#include "platform/view_layout.h"
-#include "platform/window.h"
+#include "platform/window/control.h"
+#include "platform/window/view_layout.h"
+#include "platform/window/window.h"
 
 namespace kvirlo {
 namespace {

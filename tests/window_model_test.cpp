@@ -5,11 +5,11 @@
 
 #include "fakes/fake_clock.h"
 #include "fakes/fakes.h"
-#include "platform/event_gate.h"
-#include "platform/control.h"
-#include "platform/menu_item.h"
-#include "platform/timer.h"
-#include "platform/window.h"
+#include "platform/window/event_gate.h"
+#include "platform/window/control.h"
+#include "platform/window/menu_item.h"
+#include "platform/window/timer.h"
+#include "platform/window/window.h"
 
 namespace kvirlo {
 namespace {

@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "fakes/fake_clock.h"
-#include "platform/control.h"
-#include "platform/event_gate.h"
-#include "platform/view_registry.h"
-#include "platform/window.h"
-#include "platform/window_view_base.h"
+#include "platform/window/control.h"
+#include "platform/window/event_gate.h"
+#include "platform/window/view_registry.h"
+#include "platform/window/window.h"
+#include "platform/window/window_view_base.h"
 
 namespace kvirlo {
 namespace {

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/control.h"
-#include "platform/timer.h"
-#include "platform/window.h"
+#include "platform/window/control.h"
+#include "platform/window/timer.h"
+#include "platform/window/window.h"
 
 namespace kvirlo {
 

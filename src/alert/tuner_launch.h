@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/shell.h"
+#include "platform/services/shell.h"
 #include "settings/SettingsRecord.h"
 
 namespace kvirlo {

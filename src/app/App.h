@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/services.h"
-#include "platform/tray_icons.h"
-#include "platform/window.h"
+#include "platform/services/services.h"
+#include "platform/services/tray_icons.h"
+#include "platform/window/window.h"
 #include "settings/SettingsRecord.h"
 
 namespace kvirlo {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/control.h"
-#include "platform/menu_item.h"
-#include "platform/timer.h"
-#include "platform/window.h"
+#include "platform/window/control.h"
+#include "platform/window/menu_item.h"
+#include "platform/window/timer.h"
+#include "platform/window/window.h"
 
 namespace kvirlo {
 

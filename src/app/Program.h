@@ -3,10 +3,10 @@
 #include <functional>
 #include <memory>
 
-#include "platform/event_gate.h"
-#include "platform/services.h"
-#include "platform/view.h"
-#include "platform/view_registry.h"
+#include "platform/window/event_gate.h"
+#include "platform/services/services.h"
+#include "platform/window/view.h"
+#include "platform/window/view_registry.h"
 
 namespace kvirlo {
 

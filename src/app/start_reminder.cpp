@@ -4,7 +4,7 @@
 #include "app/Form1.h"
 #include "app/texts.h"
 #include "indicator/Form3.h"
-#include "platform/numbers.h"
+#include "settings/numbers.h"
 #include "settings/settings_module.h"
 #include "tray/tray_icon.h"
 

@@ -3,7 +3,7 @@
 #include "app/App.h"
 #include "app/Form1.h"
 #include "indicator/Form4.h"
-#include "platform/numbers.h"
+#include "settings/numbers.h"
 
 namespace kvirlo {
 

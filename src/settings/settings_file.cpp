@@ -5,7 +5,7 @@
 #include <limits>
 #include <vector>
 
-#include "platform/numbers.h"
+#include "settings/numbers.h"
 
 namespace kvirlo {
 namespace {

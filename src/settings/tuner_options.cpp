@@ -6,8 +6,8 @@
 #include "app/App.h"
 #include "app/Form1.h"
 #include "app/texts.h"
-#include "platform/numbers.h"
-#include "platform/paths.h"
+#include "settings/numbers.h"
+#include "platform/services/paths.h"
 
 namespace kvirlo {
 namespace {

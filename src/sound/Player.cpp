@@ -4,8 +4,8 @@
 #include <exception>
 
 #include "app/App.h"
-#include "platform/numbers.h"
-#include "platform/paths.h"
+#include "settings/numbers.h"
+#include "platform/services/paths.h"
 
 namespace kvirlo {
 namespace {

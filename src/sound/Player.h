@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/control.h"
-#include "platform/media_player.h"
-#include "platform/timer.h"
-#include "platform/window.h"
+#include "platform/window/control.h"
+#include "platform/services/media_player.h"
+#include "platform/window/timer.h"
+#include "platform/window/window.h"
 
 namespace kvirlo {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/control.h"
-#include "platform/window.h"
+#include "platform/window/control.h"
+#include "platform/window/window.h"
 
 namespace kvirlo {
 

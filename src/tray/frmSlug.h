@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/menu_item.h"
-#include "platform/window.h"
+#include "platform/window/menu_item.h"
+#include "platform/window/window.h"
 
 namespace kvirlo {
 

@@ -24,7 +24,7 @@
 #include "app/Form1.h"
 #include "command_file/random_values.h"
 #include "fakes/fakes.h"
-#include "platform/qt/PosixFiles.h"
+#include "platform/qt/file_system.h"
 
 namespace kvirlo::testing {
 namespace {

@@ -9,8 +9,8 @@
 
 #include "app/App.h"
 #include "fakes/world.h"
-#include "platform/control.h"
-#include "platform/view_layout.h"
+#include "platform/window/control.h"
+#include "platform/window/view_layout.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <map>
 #include <memory>
 
-#include "platform/clock.h"
+#include "platform/services/clock.h"
 
 namespace kvirlo::testing {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "fakes/fake_clock.h"
-#include "platform/event_gate.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
+#include "platform/window/event_gate.h"
 
 namespace kvirlo::testing {
 

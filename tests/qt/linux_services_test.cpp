@@ -13,7 +13,7 @@
 #include <cstdio>
 
 #include "platform/qt/LinuxServices.h"
-#include "platform/qt/PosixFiles.h"
+#include "platform/qt/file_system.h"
 #include "platform/qt/SingleInstance.h"
 #include "settings/settings_file.h"
 
@@ -163,7 +163,7 @@ TEST_F(MinuteWatch, WakesAtTheMinutesStartAndAfterTheClockIsSetArmsByTheNewTime)
   for (const auto& c : cases) {
     wallClock = at(kMinute - 1, 900);
     deadlines.clear();
-    qt::QtClock clock(gate, system());
+    qt::TimerfdClock clock(gate, system());
     auto watch = clock.atEveryMinute([&] { ++wakes; });
     ASSERT_EQ(deadlines, std::vector<time_t>{kMinute}) << c.what;
     wallClock = c.clockAtTheWake;
@@ -179,7 +179,7 @@ TEST_F(MinuteWatch, ARefusedTimerfdFallsBackToATimerAndSaysSoOnce) {
     wallClock = at(kMinute - 1, 970);  // 30 ms before a minute starts
     ::testing::internal::CaptureStderr();
     {
-      qt::QtClock clock(gate, system(refused));
+      qt::TimerfdClock clock(gate, system(refused));
       auto watch = clock.atEveryMinute([&] { ++wakes; });
       EXPECT_TRUE(waitFor([&] { return wakes >= 2; })) << refused << ": woken " << wakes;
     }
@@ -194,7 +194,7 @@ TEST_F(MinuteWatch, AChangeOfTimeZoneWakesTheWatchersAlsoAfterTheFileWasReplaced
     return file.open(QIODevice::WriteOnly) && file.write(zone) > 0;
   };
   ASSERT_TRUE(write("/localtime", "UTC"));
-  qt::QtClock clock(gate, system("", false));
+  qt::TimerfdClock clock(gate, system("", false));
   auto watch = clock.atEveryMinute([&] { ++wakes; });
   ASSERT_TRUE(write("/new", "Europe/Moscow"));
   ASSERT_EQ(::rename(qPrintable(dir.path() + "/new"), qPrintable(dir.path() + "/localtime")), 0);

@@ -15,7 +15,7 @@
 #include "alert/tuner_launch.h"
 #include "app/Form1.h"
 #include "command_file/random_values.h"
-#include "platform/win32/Win32System.h"
+#include "platform/win32/shell.h"
 #include "platform/win32/text.h"
 #include "win32/win32_world.h"
 

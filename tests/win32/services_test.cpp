@@ -5,10 +5,11 @@
 
 #include "alert/tuner_launch.h"
 #include "app/Form1.h"
-#include "platform/win32/MciMedia.h"
+#include "platform/win32/media_player.h"
 #include "platform/win32/SingleInstance.h"
-#include "platform/win32/Win32Clock.h"
+#include "platform/win32/clock.h"
 #include "platform/win32/registry.h"
+#include "platform/win32/user_store.h"
 #include "platform/win32/text.h"
 #include "settings/settings_module.h"
 #include "win32/win32_world.h"
@@ -181,10 +182,10 @@ TEST_F(Services, MinuteWatchesShareOneTimerAndOneGoingLeavesTheOthers) {
 }
 
 TEST_F(Services, TheMinuteTimerAimsJustPastTheNextMinutesStart) {
-  using win32::Win32Clock;
-  EXPECT_EQ(Win32Clock::delayToNextMinute({10, 0, 0, 0}), 60000u + 30);
-  EXPECT_EQ(Win32Clock::delayToNextMinute({10, 0, 59, 999}), 1u + 30);
-  EXPECT_EQ(Win32Clock::delayToNextMinute({10, 0, 30, 500}), 29500u + 30);
+  using win32::WindowTimerClock;
+  EXPECT_EQ(WindowTimerClock::delayToNextMinute({10, 0, 0, 0}), 60000u + 30);
+  EXPECT_EQ(WindowTimerClock::delayToNextMinute({10, 0, 59, 999}), 1u + 30);
+  EXPECT_EQ(WindowTimerClock::delayToNextMinute({10, 0, 30, 500}), 29500u + 30);
 }
 
 TEST_F(Services, TimersCallBackAndACallMayCancelItself) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/connect_system.h"
+#include "platform/win32/autostart.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/text.h"
 

@@ -1,19 +1,20 @@
 #pragma once
 
-#include "platform/event_gate.h"
-#include "platform/qt/LinuxPaths.h"
-#include "platform/qt/LinuxProcess.h"
-#include "platform/qt/PosixFiles.h"
-#include "platform/qt/QtClock.h"
-#include "platform/qt/QtDialogs.h"
-#include "platform/qt/QtMedia.h"
-#include "platform/qt/QtMessageBox.h"
-#include "platform/qt/QtShell.h"
-#include "platform/qt/QtStore.h"
 #include "platform/qt/QtTranslations.h"
-#include "platform/qt/QtTray.h"
-#include "platform/qt/XdgAutostart.h"
-#include "platform/services.h"
+#include "platform/qt/autostart.h"
+#include "platform/qt/clock.h"
+#include "platform/qt/dialogs.h"
+#include "platform/qt/file_system.h"
+#include "platform/qt/media_player.h"
+#include "platform/qt/message_box.h"
+#include "platform/qt/paths.h"
+#include "platform/qt/process.h"
+#include "platform/qt/shell.h"
+#include "platform/qt/tone.h"
+#include "platform/qt/tray_icons.h"
+#include "platform/qt/user_store.h"
+#include "platform/services/services.h"
+#include "platform/window/event_gate.h"
 
 namespace kvirlo::qt {
 
@@ -24,8 +25,8 @@ class LinuxServices {
   Services services();
 
   QtTranslations translations;  // before the boxes and dialogs that show them
-  QtClock clock;
-  QtStore store;
+  TimerfdClock clock;
+  IniStore store;
   PosixFiles files;
   XdgAutostart autostart{files};
   QtTray tray;
@@ -33,8 +34,8 @@ class LinuxServices {
   QtDialogs dialogs;
   LinuxPaths paths;
   QtShell shell;
-  QtMediaPlayers media;
-  QtTone tone;
+  SoundHelperPlayers media;
+  SoundHelperTone tone;
   LinuxProcess process;
 };
 

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/qt/WindowView.h"
-#include "platform/view.h"
+#include "platform/window/view.h"
 
 namespace kvirlo::qt {
 

@@ -1,4 +1,4 @@
-#include "platform/menu_item.h"
+#include "platform/window/menu_item.h"
 #include "platform/qt/WindowView.h"
 
 #include <QApplication>

@@ -5,11 +5,11 @@
 #include <map>
 #include <memory>
 
-#include "platform/event_gate.h"
+#include "platform/window/event_gate.h"
 #include "platform/qt/bindings/Binding.h"
-#include "platform/view_layout.h"
-#include "platform/window.h"
-#include "platform/window_view_base.h"
+#include "platform/window/view_layout.h"
+#include "platform/window/window.h"
+#include "platform/window/window_view_base.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 
 #include <QMenu>
 
-#include "platform/menu_item.h"
+#include "platform/window/menu_item.h"
 #include "platform/qt/qstrings.h"
 
 namespace kvirlo::qt {

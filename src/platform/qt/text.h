@@ -1,15 +1,13 @@
 #pragma once
 
 #include <QColor>
-#include <QString>
-#include <string>
 
-#include "platform/colour.h"
+#include "platform/qt/qstrings.h"
+#include "platform/window/colour.h"
 
 namespace kvirlo::qt {
 
-// The program's UTF-8 texts and colours as Qt takes them.
-inline QString q(const std::string& s) { return QString::fromStdString(s); }
+// The program's colours as Qt takes them; its texts are in qstrings.h.
 inline QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
 }  // namespace kvirlo::qt

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QToolButton>
 
-#include "platform/control.h"
+#include "platform/window/control.h"
 
 namespace kvirlo::qt {
 

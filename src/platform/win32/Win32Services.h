@@ -1,15 +1,20 @@
 #pragma once
 
-#include "platform/event_gate.h"
-#include "platform/services.h"
-#include "platform/win32/MciMedia.h"
+#include "platform/services/services.h"
 #include "platform/win32/SystemWindow.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32Dialogs.h"
-#include "platform/win32/Win32Files.h"
-#include "platform/win32/Win32System.h"
-#include "platform/win32/Win32Tray.h"
-#include "platform/win32/registry.h"
+#include "platform/win32/autostart.h"
+#include "platform/win32/clock.h"
+#include "platform/win32/dialogs.h"
+#include "platform/win32/file_system.h"
+#include "platform/win32/media_player.h"
+#include "platform/win32/message_box.h"
+#include "platform/win32/paths.h"
+#include "platform/win32/process.h"
+#include "platform/win32/shell.h"
+#include "platform/win32/tone.h"
+#include "platform/win32/tray_icons.h"
+#include "platform/win32/user_store.h"
+#include "platform/window/event_gate.h"
 
 namespace kvirlo::win32 {
 
@@ -23,7 +28,7 @@ class Win32Services {
   }
 
   SystemWindow window;
-  Win32Clock clock;
+  WindowTimerClock clock;
   RegistryStore store;
   RunKeyAutostart autostart;
   Win32Tray tray;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/view.h"
+#include "platform/window/view.h"
 #include "platform/win32/WindowView.h"
 
 namespace kvirlo::win32 {

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/event_gate.h"
-#include "platform/view_layout.h"
+#include "platform/window/event_gate.h"
+#include "platform/window/view_layout.h"
 #include "platform/win32/bindings/Binding.h"
 #include "platform/win32/handles.h"
-#include "platform/window.h"
-#include "platform/window_view_base.h"
+#include "platform/window/window.h"
+#include "platform/window/window_view_base.h"
 
 namespace kvirlo::win32 {
 

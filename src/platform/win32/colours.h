@@ -2,7 +2,7 @@
 
 #include "platform/win32/win.h"
 
-#include "platform/colour.h"
+#include "platform/window/colour.h"
 
 namespace kvirlo::win32 {
 

@@ -2,7 +2,7 @@
 
 #include "platform/win32/win.h"
 
-#include "platform/control.h"
+#include "platform/window/control.h"
 
 namespace kvirlo::win32 {
 

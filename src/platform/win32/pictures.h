@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/colour.h"
+#include "platform/window/colour.h"
 
 namespace kvirlo::win32 {
 

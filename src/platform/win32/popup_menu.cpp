@@ -1,6 +1,6 @@
 #include "platform/win32/WindowView.h"
 
-#include "platform/menu_item.h"
+#include "platform/window/menu_item.h"
 #include "platform/win32/text.h"
 
 // A window's popup menu, built from the model's entries and run modally.

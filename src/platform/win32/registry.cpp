@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/win32/text.h"
 
 namespace kvirlo::win32 {
 
@@ -47,30 +46,6 @@ bool RegKey::setString(const std::wstring& name, const std::wstring& value) {
 
 bool RegKey::remove(const std::wstring& name) {
   return key_ && RegDeleteValueW(key_, name.c_str()) == ERROR_SUCCESS;
-}
-
-std::string RegistryStore::get(const std::string& key) {
-  RegKey config(kKey, KEY_QUERY_VALUE, false);
-  return utf8(config.string(wide(key)).value_or(L""));
-}
-
-void RegistryStore::set(const std::string& key, const std::string& value) {
-  RegKey config(kKey, KEY_SET_VALUE, true);
-  config.setString(wide(key), wide(value));
-}
-
-std::wstring RunKeyAutostart::commandFor(const std::string& executablePath) {
-  return L"\"" + wide(executablePath) + L"\"";
-}
-
-void RunKeyAutostart::add(const std::string& name, const std::string& executablePath) {
-  RegKey run(kKey, KEY_SET_VALUE, true);
-  run.setString(wide(name), commandFor(executablePath));
-}
-
-void RunKeyAutostart::remove(const std::string& name) {
-  RegKey run(kKey, KEY_SET_VALUE, false);
-  run.remove(wide(name));
 }
 
 }  // namespace kvirlo::win32

@@ -5,9 +5,6 @@
 #include <optional>
 #include <string>
 
-#include "platform/autostart.h"
-#include "platform/user_store.h"
-
 namespace kvirlo::win32 {
 
 // An open registry key, closed once.
@@ -26,25 +23,6 @@ class RegKey {
 
  private:
   HKEY key_ = nullptr;
-};
-
-// The per-user store: string values under HKCU\Software\Kvirlo\Config.
-class RegistryStore : public UserStore {
- public:
-  static constexpr const wchar_t* kKey = L"Software\\Kvirlo\\Config";
-  std::string get(const std::string& key) override;
-  void set(const std::string& key, const std::string& value) override;
-};
-
-// Start at logon: a value under the current user's Run key.
-class RunKeyAutostart : public Autostart {
- public:
-  static constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-  void add(const std::string& name, const std::string& executablePath) override;
-  void remove(const std::string& name) override;
-  // The value's data: the path quoted, so that a folder with blanks in its
-  // name is not taken for a program and its arguments.
-  static std::wstring commandFor(const std::string& executablePath);
 };
 
 }  // namespace kvirlo::win32

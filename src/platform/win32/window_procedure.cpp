@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "platform/tab_order.h"
+#include "platform/window/tab_order.h"
 #include "platform/win32/mouse.h"
 #include "platform/win32/pictures.h"
 

@@ -15,7 +15,7 @@
 
 #include "platform/qt/text.h"
 #include "platform/qt/widgets.h"
-#include "platform/window.h"
+#include "platform/window/window.h"
 
 namespace kvirlo::qt {
 

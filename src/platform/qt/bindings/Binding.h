@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "platform/control.h"
-#include "platform/view_layout.h"
+#include "platform/window/control.h"
+#include "platform/window/view_layout.h"
 
 #include <QWidget>
 

@@ -4,7 +4,7 @@
 #include "platform/qt/bindings/Binding.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgets.h"
-#include "platform/window.h"
+#include "platform/window/window.h"
 
 namespace kvirlo::qt {
 namespace {

@@ -1,5 +1,5 @@
 #include "platform/win32/bindings/Binding.h"
-#include "platform/view_layout.h"
+#include "platform/window/view_layout.h"
 #include "platform/win32/text.h"
 
 namespace kvirlo::win32 {

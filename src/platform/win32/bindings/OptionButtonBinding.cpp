@@ -1,6 +1,6 @@
 #include "platform/win32/bindings/Binding.h"
 #include "platform/win32/text.h"
-#include "platform/window.h"
+#include "platform/window/window.h"
 
 namespace kvirlo::win32 {
 namespace {
