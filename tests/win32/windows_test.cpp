@@ -1,5 +1,6 @@
-// The Win32 windows on a Wine desktop: they exist with their Russian texts,
-// and what a user does to them reaches the program.
+// What only the Win32 windows do, on a Wine desktop: their classes, the
+// spinner, the tray's menu, DPI, the mouse, the captions as GDI draws them.
+// What every toolkit's views do alike is in views/view_contract_cases.cpp.
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,6 @@
 #include "indicator/Form4.h"
 #include "sound/Player.h"
 #include "tray/formAbout.h"
-#include "platform/window/tab_order.h"
 #include "platform/win32/tray_icons.h"
 #include "platform/win32/WindowView.h"
 #include "platform/win32/text.h"
@@ -36,24 +36,10 @@ struct Windows : ::testing::Test {
   Win32World world;
 };
 
-TEST_F(Windows, TheMainWindowShowsWithItsClassCaptionAndRussianControls) {
-  HWND main = FindWindowW(L"Kvirlo.Form1", nullptr);
-  ASSERT_TRUE(main);
-  EXPECT_EQ(main, world.windowOf(form1()));
-  EXPECT_TRUE(IsWindowVisible(main));
-  EXPECT_EQ(Win32World::textOf(main), wide(form1().caption()));
-  EXPECT_EQ(Win32World::textOf(world.controlOf(form1().Command1)), L"Пуск");
-  EXPECT_EQ(Win32World::textOf(world.controlOf(form1().Check1)), L"Показывать индикатор времени.");
-  EXPECT_EQ(Win32World::textOf(world.controlOf(form1().Frame1)), L"Управление тюнером Behold TV");
-
-  wchar_t cls[64] = {};
-  GetClassNameW(world.controlOf(form1().Text1), cls, 64);
-  EXPECT_EQ(_wcsicmp(cls, L"Edit"), 0);
-  GetClassNameW(world.controlOf(form1().UpDown1), cls, 64);
-  EXPECT_STREQ(cls, UPDOWN_CLASSW);
-}
-
-TEST_F(Windows, EveryControlOfEveryWindowHasAWin32Control) {
+// Each window is a Win32 window of its own class; the fields are edit
+// controls, the channel's spinner an up-down control.
+TEST_F(Windows, EveryWindowHasItsClassAndEveryControlItsWin32Control) {
+  EXPECT_EQ(FindWindowW(L"Kvirlo.Form1", nullptr), world.windowOf(form1()));
   for (Window* w : {static_cast<Window*>(&form1()), static_cast<Window*>(&world.app->form3()),
                     static_cast<Window*>(&world.app->slug())}) {
     ASSERT_TRUE(world.windowOf(*w)) << windowName(w->id());
@@ -62,37 +48,11 @@ TEST_F(Windows, EveryControlOfEveryWindowHasAWin32Control) {
     EXPECT_EQ(std::wstring(cls), win32::WindowView::className(w->id()));
     for (Control* c : w->controls()) EXPECT_TRUE(world.controlOf(*c)) << c->name();
   }
-}
-
-TEST_F(Windows, AClickOnACheckBoxRunsItsHandlerAndTheModelKeepsTheTick) {
-  HWND check3 = world.controlOf(form1().Check3);
-  SendMessageW(check3, BM_CLICK, 0, 0);
-  EXPECT_EQ(form1().Check3.value(), check::Checked);
-  EXPECT_EQ(SendMessageW(check3, BM_GETCHECK, 0, 0), BST_CHECKED);
-  SendMessageW(check3, BM_CLICK, 0, 0);
-  EXPECT_EQ(form1().Check3.value(), check::Unchecked);
-  EXPECT_EQ(SendMessageW(check3, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-}
-
-TEST_F(Windows, TheLayoutButtonGrowsTheWindowAndRenamesItself) {
-  RECT before;
-  GetWindowRect(world.windowOf(form1()), &before);
-  SendMessageW(world.controlOf(form1().Command3), BM_CLICK, 0, 0);
-  world.pump();
-  RECT after;
-  GetWindowRect(world.windowOf(form1()), &after);
-  EXPECT_EQ(Win32World::textOf(world.controlOf(form1().Command3)), L"Кратко");
-  EXPECT_EQ((after.bottom - after.top) - (before.bottom - before.top), (4905 - 2865) / 15);
-}
-
-TEST_F(Windows, TypedCyrillicReachesTheModelAndCodeChangesReachTheField) {
-  HWND text1 = world.controlOf(form1().Text1);
-  SetFocus(text1);
-  for (wchar_t ch : std::wstring(L"Позвонить & «Ёж»")) SendMessageW(text1, WM_CHAR, ch, 0);
-  EXPECT_EQ(form1().Text1.text(), "Позвонить & «Ёж»");
-
-  form1().Text4.setText("27");
-  EXPECT_EQ(Win32World::textOf(world.controlOf(form1().Text4)), L"27");
+  wchar_t cls[64] = {};
+  GetClassNameW(world.controlOf(form1().Text1), cls, 64);
+  EXPECT_EQ(_wcsicmp(cls, L"Edit"), 0);
+  GetClassNameW(world.controlOf(form1().UpDown1), cls, 64);
+  EXPECT_STREQ(cls, UPDOWN_CLASSW);
 }
 
 TEST_F(Windows, TheSpinnerStepsTheChannelAndKeepsNoNumberOfItsOwn) {
@@ -134,29 +94,6 @@ TEST_F(Windows, TheTrayIconsMenuOpensFromTheKeyboard) {
     world.app->form3().hide();
   }
   world.system.tray.remove({true, 1, "Квирло"});
-}
-
-TEST_F(Windows, TheIndicatorStaysOnTopWhenAskedAndGoesDownWhenNot) {
-  Form3& indicator = world.app->form3();
-  indicator.show();
-  indicator.setTopMost();
-  EXPECT_TRUE(GetWindowLongW(world.windowOf(indicator), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  indicator.sendToBottom();
-  EXPECT_FALSE(GetWindowLongW(world.windowOf(indicator), GWL_EXSTYLE) & WS_EX_TOPMOST);
-}
-
-TEST_F(Windows, AWindowStoredOffEveryScreenOpensOnTheMainScreen) {
-  form1().hide();
-  form1().setLeft(-3000000);
-  form1().setTop(900000);
-  form1().show();
-  RECT frame;
-  GetWindowRect(world.windowOf(form1()), &frame);
-  RECT desktop;
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &desktop, 0);
-  EXPECT_GE(frame.left, desktop.left);
-  EXPECT_LE(frame.bottom, desktop.bottom);
-  EXPECT_EQ(form1().left(), frame.left * 15) << "the program keeps the place the window has";
 }
 
 TEST_F(Windows, OnAMonitorOfAnotherDpiTheLayoutIsPlacedAgainAtItsScale) {
@@ -312,81 +249,7 @@ TEST_F(Windows, EveryCaptionReadsWholeWithTheFontItGets) {
 namespace kvirlo::testing {
 namespace {
 
-// A key as the keyboard sends it: to the control with the focus, through
-// the message loop.
-void press(Win32World& world, WPARAM key) {
-  PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
-  world.pump(20);
-}
-
-void type(Win32World& world, const std::wstring& text) {
-  for (wchar_t ch : text) {
-    PostMessageW(GetFocus(), WM_CHAR, ch, 0);
-    world.pump(10);
-  }
-}
-
-TEST_F(Windows, TabGoesThroughTheControlsInReadingOrderAndLeavesTheReminderText) {
-  form1().show();
-  world.pump();
-  SetFocus(world.controlOf(form1().Command3));
-  press(world, VK_RETURN);
-  ASSERT_EQ(form1().height(), Form1::ExtendedHeight) << "Enter presses the focused button";
-  form1().Check3.click();  // the tuner group in sight and in use
-  SetFocus(world.controlOf(form1().Text1));
-  std::vector<std::string> reached{"Text1"};
-  for (std::size_t i = 1; i < tabOrder(form1()).size() + 1; ++i) {
-    press(world, VK_TAB);
-    std::string name = "?";
-    for (Control* c : form1().controls())
-      if (world.controlOf(*c) == GetFocus()) name = c->name();
-    reached.push_back(name);
-  }
-  std::vector<std::string> expected;
-  for (Control* c : tabOrder(form1())) expected.push_back(c->name());
-  expected.push_back("Text1");  // round again
-  EXPECT_EQ(reached, expected);
-  EXPECT_EQ(form1().Text1.text(), "") << "no tab character typed into the reminder text";
-}
-
-TEST_F(Windows, TheKeyboardAloneSetsAReminderAndEscClosesTheAlert) {
-  form1().show();
-  form1().Text3.setText("07");
-  world.pump();
-  EXPECT_EQ(GetFocus(), world.controlOf(form1().Text1)) << "an activated window's first control has the focus";
-  SetFocus(world.controlOf(form1().Text1));
-  type(world, L"Чай");
-  press(world, VK_TAB);
-  type(world, L"12");  // the hour's two characters move on to the minute, its «07» selected
-  type(world, L"34");
-  EXPECT_EQ(form1().Text2.text(), "12");
-  EXPECT_EQ(form1().Text3.text(), "34");
-  press(world, VK_RETURN);
-  EXPECT_FALSE(form1().visible()) << "Enter in the minute field starts the reminder";
-  EXPECT_EQ(form1().Text1.text(), "Чай");
-
-  Form2& alert = world.app->form2();
-  alert.show();
-  world.pump();
-  SetFocus(world.controlOf(alert.Command2));
-  press(world, VK_ESCAPE);
-  EXPECT_EQ(world.app->existing(WindowId::Form2), nullptr);
-}
-
-TEST_F(Windows, TheArrowsGoRoundAnOptionGroupAndTheMenuKeyOpensTheMainMenu) {
-  Form4& dialog = world.app->form4();
-  dialog.show();
-  world.pump();
-  SetFocus(world.controlOf(dialog.Option1));
-  press(world, VK_DOWN);
-  EXPECT_EQ(GetFocus(), world.controlOf(dialog.Option2));
-  EXPECT_EQ(SendMessageW(world.controlOf(dialog.Option2), BM_GETCHECK, 0, 0), BST_CHECKED) << "and chose it";
-  press(world, VK_UP);
-  press(world, VK_UP);
-  EXPECT_EQ(GetFocus(), world.controlOf(dialog.Option3)) << "round the group";
-  EXPECT_EQ(dialog.Option3.value(), 1);
-  dialog.Command2.click();
-
+TEST_F(Windows, TheMenuKeyOpensTheMainMenu) {
   form1().show();
   world.pump();
   SetFocus(world.controlOf(form1().Text2));

@@ -166,7 +166,9 @@ void WindowView::applyBackColor() {
   widget_->setPalette(palette);
 }
 
-PixelRect WindowView::frame() const { return pixels(QRect(widget_->pos(), widget_->size())); }
+// With the title bar and borders, once the desktop has drawn them: a window
+// kept on screen or centred is kept or centred whole.
+PixelRect WindowView::frame() const { return pixels(widget_->frameGeometry()); }
 
 void WindowView::moveFrameTo(PixelPoint at) { widget_->move(at.x, at.y); }
 
