@@ -1,12 +1,6 @@
 #include "platform/window/event_gate.h"
 
 #include <cstdio>
-<<<<<<< HEAD:src/platform/event_gate.cpp
-=======
-#include <exception>
-
-#include "platform/services/process.h"
->>>>>>> i21-tree:src/platform/window/event_gate.cpp
 
 namespace kvirlo {
 
