@@ -64,6 +64,9 @@ if(KVIRLO_TESTS)
   add_test(NAME windows_installer
            COMMAND bash ${PROJECT_SOURCE_DIR}/tests/packages/installer_test.sh ${setup} ${zip}
                    ${PROJECT_VERSION} ${KVIRLO_HOMEPAGE})
+  # The installed program has no build tree beside it: the desktop scripts
+  # are told where the tool that knows the controls' places is.
   set_tests_properties(windows_installer PROPERTIES FIXTURES_REQUIRED windows_packages
-                       SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 300)
+                       SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 300
+                       ENVIRONMENT "KVIRLO_LAYOUT=$<TARGET_FILE:kvirlo_control_layout>")
 endif()

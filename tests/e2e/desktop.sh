@@ -112,8 +112,8 @@ status_within() {
 # from the program's own models by kvirlo_control_layout, once a desktop.
 layout_of() {
   if [ ! -s "$KV_TMP/layout" ]; then
-    local tool=${KVIRLO_LAYOUT:-$(dirname "$program")/tests/kvirlo_control_layout}
-    [[ $program == *.exe && $tool != *.exe ]] && tool=$tool.exe
+    local tool=${KVIRLO_LAYOUT:-$(dirname "${program:-.}")/tests/kvirlo_control_layout}
+    [[ ${program:-} == *.exe && $tool != *.exe ]] && tool=$tool.exe
     ${KV_LAUNCHER:-} "$tool" 2>/dev/null | tr -d '\r' >"$KV_TMP/layout.new" && mv "$KV_TMP/layout.new" "$KV_TMP/layout"
   fi
   awk -v w="$1" -v c="$2" '$1 == w && $2 == c { print $3, $4; found = 1 } END { exit !found }' "$KV_TMP/layout"
