@@ -10,6 +10,12 @@ set(notices ${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
 configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${licence} NEWLINE_STYLE CRLF)
 configure_file(${CMAKE_CURRENT_SOURCE_DIR}/THIRD-PARTY-NOTICES.txt ${notices} NEWLINE_STYLE CRLF)
 
+# Without the tool the package's target still exists, and says what to install.
+function(tool_missing_target target tool debian_package)
+  add_custom_target(${target} COMMAND ${CMAKE_COMMAND} -E echo "${tool} is missing (Debian: ${debian_package})"
+                    COMMAND ${CMAKE_COMMAND} -E false)
+endfunction()
+
 find_program(MAKENSIS makensis)
 if(MAKENSIS)
   add_custom_command(OUTPUT ${setup}
@@ -24,8 +30,7 @@ if(MAKENSIS)
     COMMENT "Making kvirlo-${PROJECT_VERSION}-setup.exe")
   add_custom_target(installer DEPENDS ${setup})
 else()
-  add_custom_target(installer COMMAND ${CMAKE_COMMAND} -E echo "makensis is missing (Debian: nsis)"
-                    COMMAND ${CMAKE_COMMAND} -E false)
+  tool_missing_target(installer makensis nsis)
 endif()
 
 # Each file stamped with the sources' time, not the build's, and nothing
@@ -52,8 +57,7 @@ if(ZIP)
     COMMENT "Making kvirlo-${PROJECT_VERSION}-win64.zip")
   add_custom_target(win64_zip DEPENDS ${zip})
 else()
-  add_custom_target(win64_zip COMMAND ${CMAKE_COMMAND} -E echo "zip is missing (Debian: zip)"
-                    COMMAND ${CMAKE_COMMAND} -E false)
+  tool_missing_target(win64_zip zip zip)
 endif()
 
 # Both made, then the installer run and undone under Wine as a user would.
