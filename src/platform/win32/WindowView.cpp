@@ -15,19 +15,12 @@
 namespace kvirlo::win32 {
 namespace {
 
-// The one place that knows which binding serves which kind of control.
+// Each kind's binding, by the name the list of kinds gives it.
 std::unique_ptr<Binding> bindingFor(Control& c, BindingHost& host) {
   switch (c.kind()) {
-    case ControlKind::Label: return labelBinding(c, host);
-    case ControlKind::Picture: return pictureBinding(c, host);
-    case ControlKind::TextBox: return textBoxBinding(c, host);
-    case ControlKind::CheckBox: return checkBoxBinding(c, host);
-    case ControlKind::OptionButton: return optionButtonBinding(c, host);
-    case ControlKind::CommandButton: return commandButtonBinding(c, host);
-    case ControlKind::Frame: return frameBinding(c, host);
-    case ControlKind::Line: return lineBinding(c, host);
-    case ControlKind::Slider: return sliderBinding(c, host);
-    case ControlKind::UpDown: return upDownBinding(c, host);
+#define KVIRLO_BINDING_CASE(kind) case ControlKind::kind: return make##kind##Binding(c, host);
+    KVIRLO_CONTROL_KINDS(KVIRLO_BINDING_CASE)
+#undef KVIRLO_BINDING_CASE
   }
   return nullptr;
 }

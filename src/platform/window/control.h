@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/window/colour.h"
+#include "platform/window/control_kinds.h"
 #include "platform/window/model_observer.h"
 #include "platform/window/rect.h"
 
@@ -12,18 +13,9 @@ namespace kvirlo {
 
 class Window;
 
-enum class ControlKind {
-  Label,
-  TextBox,
-  CheckBox,
-  OptionButton,
-  CommandButton,
-  Frame,
-  Picture,
-  Line,
-  Slider,
-  UpDown,
-};
+#define KVIRLO_KIND_VALUE(kind) kind,
+enum class ControlKind { KVIRLO_CONTROL_KINDS(KVIRLO_KIND_VALUE) };
+#undef KVIRLO_KIND_VALUE
 
 // What a kind of control is, for the model and for both views alike.
 struct ControlTraits {

@@ -78,16 +78,10 @@ class Binding : public QObject {
   QPointer<QWidget> widget_;
 };
 
-// One binding per kind; the window view picks among them.
-std::unique_ptr<Binding> labelBinding(Control& control, BindingHost& host);
-std::unique_ptr<Binding> pictureBinding(Control& control, BindingHost& host);
-std::unique_ptr<Binding> textBoxBinding(Control& control, BindingHost& host);
-std::unique_ptr<Binding> checkBoxBinding(Control& control, BindingHost& host);
-std::unique_ptr<Binding> optionButtonBinding(Control& control, BindingHost& host);
-std::unique_ptr<Binding> commandButtonBinding(Control& control, BindingHost& host);
-std::unique_ptr<Binding> frameBinding(Control& control, BindingHost& host);
-std::unique_ptr<Binding> lineBinding(Control& control, BindingHost& host);
-std::unique_ptr<Binding> sliderBinding(Control& control, BindingHost& host);
-std::unique_ptr<Binding> upDownBinding(Control& control, BindingHost& host);
+// One binding a kind, in bindings/<Kind>Binding.cpp; the window view picks
+// among them.
+#define KVIRLO_BINDING_MAKER(kind) std::unique_ptr<Binding> make##kind##Binding(Control& control, BindingHost& host);
+KVIRLO_CONTROL_KINDS(KVIRLO_BINDING_MAKER)
+#undef KVIRLO_BINDING_MAKER
 
 }  // namespace kvirlo::qt

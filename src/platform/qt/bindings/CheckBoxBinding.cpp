@@ -43,7 +43,7 @@ class CheckBoxBinding : public Binding {
 
 }  // namespace
 
-std::unique_ptr<Binding> checkBoxBinding(Control& control, BindingHost& host) {
+std::unique_ptr<Binding> makeCheckBoxBinding(Control& control, BindingHost& host) {
   return std::make_unique<CheckBoxBinding>(control, host);
 }
 

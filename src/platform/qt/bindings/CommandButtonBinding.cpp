@@ -43,7 +43,7 @@ class CommandButtonBinding : public Binding {
 
 }  // namespace
 
-std::unique_ptr<Binding> commandButtonBinding(Control& control, BindingHost& host) {
+std::unique_ptr<Binding> makeCommandButtonBinding(Control& control, BindingHost& host) {
   return std::make_unique<CommandButtonBinding>(control, host);
 }
 

@@ -30,7 +30,7 @@ class FrameBinding : public Binding {
 
 }  // namespace
 
-std::unique_ptr<Binding> frameBinding(Control& control, BindingHost& host) {
+std::unique_ptr<Binding> makeFrameBinding(Control& control, BindingHost& host) {
   return std::make_unique<FrameBinding>(control, host);
 }
 

@@ -65,7 +65,7 @@ class LabelBinding : public Binding {
 
 }  // namespace
 
-std::unique_ptr<Binding> labelBinding(Control& control, BindingHost& host) {
+std::unique_ptr<Binding> makeLabelBinding(Control& control, BindingHost& host) {
   return std::make_unique<LabelBinding>(control, host);
 }
 

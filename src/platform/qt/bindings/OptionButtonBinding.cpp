@@ -50,7 +50,7 @@ class OptionButtonBinding : public Binding {
 
 }  // namespace
 
-std::unique_ptr<Binding> optionButtonBinding(Control& control, BindingHost& host) {
+std::unique_ptr<Binding> makeOptionButtonBinding(Control& control, BindingHost& host) {
   return std::make_unique<OptionButtonBinding>(control, host);
 }
 

@@ -29,7 +29,7 @@ class PictureBinding : public Binding {
 
 }  // namespace
 
-std::unique_ptr<Binding> pictureBinding(Control& control, BindingHost& host) {
+std::unique_ptr<Binding> makePictureBinding(Control& control, BindingHost& host) {
   return std::make_unique<PictureBinding>(control, host);
 }
 

@@ -35,7 +35,7 @@ class SliderBinding : public Binding {
 
 }  // namespace
 
-std::unique_ptr<Binding> sliderBinding(Control& control, BindingHost& host) {
+std::unique_ptr<Binding> makeSliderBinding(Control& control, BindingHost& host) {
   return std::make_unique<SliderBinding>(control, host);
 }
 

@@ -83,7 +83,7 @@ class TextBoxBinding : public Binding {
 
 }  // namespace
 
-std::unique_ptr<Binding> textBoxBinding(Control& control, BindingHost& host) {
+std::unique_ptr<Binding> makeTextBoxBinding(Control& control, BindingHost& host) {
   return std::make_unique<TextBoxBinding>(control, host);
 }
 

@@ -121,29 +121,14 @@ LRESULT Binding::onColour(HDC dc) {
   return reinterpret_cast<LRESULT>(back_.get());
 }
 
-// What the control draws beside its caption's text: a check box's mark, a
-// button's edges, a frame title's indent.
-int Binding::captionMargin(HDC dc) const {
+int Binding::markMargin(HDC dc) const {
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
-  const double f = host_.scale().factor;
-  switch (control_.kind()) {
-    case ControlKind::CheckBox:
-    case ControlKind::OptionButton:
-      return static_cast<int>(std::lround(16 * f)) + metrics.tmAveCharWidth / 2 + 2;
-    case ControlKind::CommandButton:
-      return static_cast<int>(std::lround(10 * f));
-    case ControlKind::Frame:
-      return static_cast<int>(std::lround(20 * f));
-    case ControlKind::Label:
-    case ControlKind::TextBox:
-    case ControlKind::Picture:
-    case ControlKind::Line:
-    case ControlKind::Slider:
-    case ControlKind::UpDown:
-      return 0;
-  }
-  return 0;
+  return scaledPixels(16) + metrics.tmAveCharWidth / 2 + 2;
+}
+
+int Binding::scaledPixels(int pixels) const {
+  return static_cast<int>(std::lround(pixels * host_.scale().factor));
 }
 
 TextExtent Binding::measureCaption(double points, int wrapWidth) const {

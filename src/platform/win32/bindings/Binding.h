@@ -80,6 +80,15 @@ class Binding {
   // A message to the control itself; true when answered with `result`.
   virtual bool onOwnMessage(UINT /*message*/, WPARAM, LPARAM, LRESULT& /*result*/) { return false; }
 
+  // What the control draws beside its caption's text, in pixels of the font
+  // selected into `dc`: a check box's mark, a button's edges, a frame
+  // title's indent.
+  virtual int captionMargin(HDC /*dc*/) const { return 0; }
+  // A check box's or option button's mark and the gap after it.
+  int markMargin(HDC dc) const;
+  // Pixels at 96 DPI, at this window's DPI.
+  int scaledPixels(int pixels) const;
+
   // A label's or picture's presses, releases, clicks and moves.
   bool forwardPointer(UINT message);
   // A button's BN_CLICKED is the model's click.
@@ -99,23 +108,16 @@ class Binding {
   // The box and font size that show the whole caption.
   void fitCaption();
   TextExtent measureCaption(double points, int wrapWidth) const;
-  int captionMargin(HDC dc) const;
 
   Brush back_;
   FontHandle font_;
   FontHandle smallerFont_;  // the caption's font stepped down to fit
 };
 
-// One binding per kind; the window view picks among them.
-std::unique_ptr<Binding> labelBinding(Control& control, BindingHost& host);
-std::unique_ptr<Binding> pictureBinding(Control& control, BindingHost& host);
-std::unique_ptr<Binding> textBoxBinding(Control& control, BindingHost& host);
-std::unique_ptr<Binding> checkBoxBinding(Control& control, BindingHost& host);
-std::unique_ptr<Binding> optionButtonBinding(Control& control, BindingHost& host);
-std::unique_ptr<Binding> commandButtonBinding(Control& control, BindingHost& host);
-std::unique_ptr<Binding> frameBinding(Control& control, BindingHost& host);
-std::unique_ptr<Binding> lineBinding(Control& control, BindingHost& host);
-std::unique_ptr<Binding> sliderBinding(Control& control, BindingHost& host);
-std::unique_ptr<Binding> upDownBinding(Control& control, BindingHost& host);
+// One binding a kind, in bindings/<Kind>Binding.cpp; the window view picks
+// among them.
+#define KVIRLO_BINDING_MAKER(kind) std::unique_ptr<Binding> make##kind##Binding(Control& control, BindingHost& host);
+KVIRLO_CONTROL_KINDS(KVIRLO_BINDING_MAKER)
+#undef KVIRLO_BINDING_MAKER
 
 }  // namespace kvirlo::win32

@@ -14,6 +14,7 @@ class CheckBoxBinding : public Binding {
 
  protected:
   Class windowClass() const override { return {L"BUTTON", WS_TABSTOP | BS_3STATE}; }
+  int captionMargin(HDC dc) const override { return markMargin(dc); }
 
   void applyOwn(Property property) override {
     if (property == Property::Text) SetWindowTextW(hwnd_, wide(control_.text()).c_str());
@@ -29,7 +30,7 @@ class CheckBoxBinding : public Binding {
 
 }  // namespace
 
-std::unique_ptr<Binding> checkBoxBinding(Control& control, BindingHost& host) {
+std::unique_ptr<Binding> makeCheckBoxBinding(Control& control, BindingHost& host) {
   return std::make_unique<CheckBoxBinding>(control, host);
 }
 

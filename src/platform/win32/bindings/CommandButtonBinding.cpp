@@ -41,6 +41,7 @@ class CommandButtonBinding : public Binding {
   Class windowClass() const override {
     return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | (showsImage() ? DWORD{BS_BITMAP} : 0u)};
   }
+  int captionMargin(HDC) const override { return scaledPixels(10); }
 
   bool namedByText() const override { return true; }
 
@@ -80,7 +81,7 @@ class CommandButtonBinding : public Binding {
 
 }  // namespace
 
-std::unique_ptr<Binding> commandButtonBinding(Control& control, BindingHost& host) {
+std::unique_ptr<Binding> makeCommandButtonBinding(Control& control, BindingHost& host) {
   return std::make_unique<CommandButtonBinding>(control, host);
 }
 

@@ -12,6 +12,7 @@ class FrameBinding : public Binding {
 
  protected:
   Class windowClass() const override { return {L"BUTTON", BS_GROUPBOX}; }
+  int captionMargin(HDC) const override { return scaledPixels(20); }
 
   // Frames lie under the controls they hold.
   void stack() override {
@@ -25,7 +26,7 @@ class FrameBinding : public Binding {
 
 }  // namespace
 
-std::unique_ptr<Binding> frameBinding(Control& control, BindingHost& host) {
+std::unique_ptr<Binding> makeFrameBinding(Control& control, BindingHost& host) {
   return std::make_unique<FrameBinding>(control, host);
 }
 

@@ -17,7 +17,7 @@ class LineBinding : public Binding {
 
 }  // namespace
 
-std::unique_ptr<Binding> lineBinding(Control& control, BindingHost& host) {
+std::unique_ptr<Binding> makeLineBinding(Control& control, BindingHost& host) {
   return std::make_unique<LineBinding>(control, host);
 }
 

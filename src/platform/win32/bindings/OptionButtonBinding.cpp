@@ -27,6 +27,7 @@ class OptionButtonBinding : public Binding {
   }
 
   Class windowClass() const override { return {L"BUTTON", WS_TABSTOP | BS_RADIOBUTTON}; }
+  int captionMargin(HDC dc) const override { return markMargin(dc); }
 
   void applyOwn(Property property) override {
     if (property == Property::Text) SetWindowTextW(hwnd_, wide(control_.text()).c_str());
@@ -37,7 +38,7 @@ class OptionButtonBinding : public Binding {
 
 }  // namespace
 
-std::unique_ptr<Binding> optionButtonBinding(Control& control, BindingHost& host) {
+std::unique_ptr<Binding> makeOptionButtonBinding(Control& control, BindingHost& host) {
   return std::make_unique<OptionButtonBinding>(control, host);
 }
 

@@ -28,7 +28,7 @@ class UpDownBinding : public Binding {
 
 }  // namespace
 
-std::unique_ptr<Binding> upDownBinding(Control& control, BindingHost& host) {
+std::unique_ptr<Binding> makeUpDownBinding(Control& control, BindingHost& host) {
   return std::make_unique<UpDownBinding>(control, host);
 }
 
