@@ -67,9 +67,13 @@ if alert=$(wait_window "Квирло" 20); then
 fi
 main=$(wait_window "Квирло 3.0" 10) || { echo "FAIL the main window never came back"; exit 1; }
 # The program keeps the last reminder's text and time in its fields.
+# Wine drops keys typed faster than a person types, and gives the window
+# back its keyboard only once activated.
+xdotool windowactivate --sync "$main" >/dev/null 2>&1
+xdotool windowfocus --sync "$main" >/dev/null 2>&1
 for field in Text1 Text2 Text3; do
   click_on "$main" Form1 $field
-  xdotool key End && xdotool key --repeat 40 BackSpace
+  xdotool key --delay 60 ctrl+End && xdotool key --delay 40 --repeat 20 BackSpace
 done
 shot main-compact "$main"
 click_on "$main" Form1 Command3   # «Дополнительно»
