@@ -1,4 +1,3 @@
-#include "platform/window/menu_item.h"
 #include "platform/qt/WindowView.h"
 
 #include <QApplication>
@@ -10,6 +9,8 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "platform/window/binding_for.h"
+#include "platform/window/menu_item.h"
 #include "platform/qt/menus.h"
 #include "platform/qt/activation_token.h"
 #include "platform/qt/desktop_notice.h"
@@ -22,16 +23,6 @@
 
 namespace kvirlo::qt {
 namespace {
-
-// Each kind's binding, by the name the list of kinds gives it.
-std::unique_ptr<Binding> bindingFor(Control& c, BindingHost& host) {
-  switch (c.kind()) {
-#define KVIRLO_BINDING_CASE(kind) case ControlKind::kind: return make##kind##Binding(c, host);
-    KVIRLO_CONTROL_KINDS(KVIRLO_BINDING_CASE)
-#undef KVIRLO_BINDING_CASE
-  }
-  return nullptr;
-}
 
 Qt::WindowFlags flagsOf(const Window& model) {
   Qt::WindowFlags flags = model.taskbarButton ? Qt::Window : Qt::Tool;
@@ -50,8 +41,9 @@ WindowView::WindowView(Window& model, EventGate& gate, Scale scale) : WindowView
   trace("created", windowName(model.id()));
   if (model.neverShown) return;  // it only carries a popup menu
   buildWindow();
+  BindingHost& host = *this;
   for (Control* c : model.controls()) {
-    auto binding = bindingFor(*c, *this);
+    auto binding = bindingFor<Binding>(*c, host);
     binding->build();
     bindings_[c] = std::move(binding);
   }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <set>
 
+#include "platform/window/binding_for.h"
 #include "platform/win32/colours.h"
 #include "platform/win32/mouse_tracking.h"
 #include "platform/win32/pictures.h"
@@ -14,16 +15,6 @@
 
 namespace kvirlo::win32 {
 namespace {
-
-// Each kind's binding, by the name the list of kinds gives it.
-std::unique_ptr<Binding> bindingFor(Control& c, BindingHost& host) {
-  switch (c.kind()) {
-#define KVIRLO_BINDING_CASE(kind) case ControlKind::kind: return make##kind##Binding(c, host);
-    KVIRLO_CONTROL_KINDS(KVIRLO_BINDING_CASE)
-#undef KVIRLO_BINDING_CASE
-  }
-  return nullptr;
-}
 
 DWORD styleOf(const Window& w) {
   if (w.border == BorderStyle::None) return WS_POPUP;
@@ -96,8 +87,9 @@ void WindowView::create() {
 }
 
 void WindowView::bindControls() {
+  BindingHost& host = *this;
   for (Control* c : model()->controls()) {
-    bindings_.push_back(bindingFor(*c, *this));
+    bindings_.push_back(bindingFor<Binding>(*c, host));
     bindings_.back()->build();
   }
   for (auto& binding : bindings_) binding->stack();
