@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 #include "platform/win32/win.h"
 #include <commctrl.h>
 #include <shellapi.h>
@@ -190,7 +194,7 @@ TEST_F(Windows, TheCentreOfEveryLabelsTextIsThatLabelsOwn) {
 int cutPixels(HWND control, ControlKind kind, double scale) {
   // A button that draws its caption as a picture made at its size keeps its
   // name, not its caption, as window text.
-  if (kind == ControlKind::CommandButton && (GetWindowLongW(control, GWL_STYLE) & BS_BITMAP)) return 0;
+  if (kind == ControlKind::CommandButton && (GetWindowLongW(control, GWL_STYLE) & BS_ICON)) return 0;
   const std::wstring text = Win32World::textOf(control);
   RECT box;
   GetClientRect(control, &box);
@@ -279,6 +283,58 @@ TEST_F(Windows, ScreenReadersFindANameForEveryFieldAndPictureButton) {
       EXPECT_EQ(Win32World::textOf(before), wide(c->accessibleName)) << c->name();
     }
   EXPECT_EQ(Win32World::textOf(world.controlOf(form1().Command4)), L"Выбрать программу тюнера");
+}
+
+// The button's client area as painted on the screen, a pixel each.
+std::vector<std::uint32_t> paintedFace(HWND button) {
+  RECT r{};
+  GetClientRect(button, &r);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  HDC screen = GetDC(button);
+  BitBlt(dc, 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
+  ReleaseDC(button, screen);
+  GdiFlush();
+  const auto* first = static_cast<const std::uint32_t*>(bits);
+  std::vector<std::uint32_t> pixels(first, first + r.right * r.bottom);
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  for (auto& p : pixels) p &= 0xFFFFFF;
+  return pixels;
+}
+
+int greenOf(std::uint32_t pixel) { return static_cast<int>((pixel >> 8) & 0xFF); }
+
+// The «...» button shows a picture of its caption, so that a screen reader
+// speaks its name. Disabled, only the caption may change, to a lighter
+// grey; a picture the system greys whole comes out as a blank block.
+TEST_F(Windows, ThePictureButtonShowsItsCaptionEnabledAndGreyedWhenDisabled) {
+  form1().Command3.click();  // the tuner's part of the window
+  world.pump();
+  HWND button = world.controlOf(form1().Command4);
+  ASSERT_FALSE(form1().Command4.enabled());
+  const auto disabled = paintedFace(button);
+  form1().Check3.click();
+  world.pump();
+  ASSERT_TRUE(form1().Command4.enabled());
+  const auto enabled = paintedFace(button);
+  ASSERT_EQ(disabled.size(), enabled.size());
+  int changed = 0, darkestDisabled = 255, darkestEnabled = 255;
+  for (std::size_t i = 0; i < enabled.size(); ++i) {
+    if (disabled[i] == enabled[i]) continue;
+    ++changed;
+    darkestDisabled = std::min(darkestDisabled, greenOf(disabled[i]));
+    darkestEnabled = std::min(darkestEnabled, greenOf(enabled[i]));
+  }
+  EXPECT_GT(changed, 0);
+  EXPECT_LT(changed, 16 * 8) << "more than three dots changed: a block";
+  EXPECT_LT(darkestEnabled, darkestDisabled);
 }
 
 }  // namespace

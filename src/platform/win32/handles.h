@@ -77,6 +77,11 @@ class IconHandle {
   IconHandle(const IconHandle&) = delete;
   IconHandle& operator=(const IconHandle&) = delete;
   HICON get() const { return icon_; }
+  HICON release() { return std::exchange(icon_, nullptr); }
+  void reset(HICON icon = nullptr) {
+    if (icon_) DestroyIcon(icon_);
+    icon_ = icon;
+  }
 
  private:
   HICON icon_ = nullptr;

@@ -81,6 +81,7 @@ void Binding::apply(Property property) {
   switch (property) {
     case Property::Enabled:
       EnableWindow(hwnd_, control_.enabled());
+      applyOwn(property);
       break;
     case Property::Visible:
       // A control hidden under a resting pointer would keep its mouse tracking.

@@ -1,34 +1,9 @@
 #include "platform/win32/bindings/Binding.h"
-#include "platform/win32/pictures.h"
+#include "platform/win32/button_face.h"
 #include "platform/win32/text.h"
 
 namespace kvirlo::win32 {
 namespace {
-
-// A picture for a button, on the button's own face colour: one of the
-// program's pictures, or else the caption in `font`.
-HBITMAP buttonImage(const std::string& picture, const std::string& caption, HFONT font, int width,
-                    int height) {
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  RECT area{0, 0, width, height};
-  FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-  if (!picture.empty()) {
-    drawPicture(dc, area, picture);
-  } else {
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    DrawTextW(dc, wide(caption).c_str(), -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
-  }
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
-  return bitmap;
-}
 
 // A push button with a caption or one of the program's pictures.
 class CommandButtonBinding : public Binding {
@@ -39,7 +14,7 @@ class CommandButtonBinding : public Binding {
 
  protected:
   Class windowClass() const override {
-    return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | (showsImage() ? DWORD{BS_BITMAP} : 0u)};
+    return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | (showsImage() ? DWORD{BS_ICON} : 0u)};
   }
   int captionMargin(HDC) const override { return scaledPixels(10); }
 
@@ -47,10 +22,8 @@ class CommandButtonBinding : public Binding {
 
   void created() override {
     if (!showsImage()) return;
-    SetWindowTextW(hwnd_, wide(control_.accessibleName).c_str());  // BS_BITMAP draws only the picture
-    const Rect& r = control_.geometry();
-    image_.reset(buttonImage(control_.picture, control_.text(), host_.face(), px(r.width) - 8, px(r.height) - 8));
-    SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image_.get()));
+    SetWindowTextW(hwnd_, wide(control_.accessibleName).c_str());  // BS_ICON draws only the picture
+    showFace();
   }
 
   // Enter presses the button that has the focus, as Space does; no button
@@ -65,6 +38,7 @@ class CommandButtonBinding : public Binding {
 
   void applyOwn(Property property) override {
     if (property == Property::Text && !showsImage()) SetWindowTextW(hwnd_, wide(control_.text()).c_str());
+    if (property == Property::Enabled && showsImage()) showFace();
   }
 
  private:
@@ -76,7 +50,17 @@ class CommandButtonBinding : public Binding {
            (!control_.accessibleName.empty() && control_.accessibleName != control_.text());
   }
 
-  Bitmap image_;
+  // The face for the button's state; the old one goes once the button no
+  // longer shows it.
+  void showFace() {
+    const Rect& r = control_.geometry();
+    IconHandle old(image_.release());
+    image_.reset(buttonIcon({control_.picture, control_.text(), host_.face(), control_.enabled()}, px(r.width) - 8,
+                            px(r.height) - 8));
+    SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(image_.get()));
+  }
+
+  IconHandle image_;
 };
 
 }  // namespace
