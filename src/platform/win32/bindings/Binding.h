@@ -114,8 +114,8 @@ class Binding {
   FontHandle smallerFont_;  // the caption's font stepped down to fit
 };
 
-// One binding a kind, in bindings/<Kind>Binding.cpp; the window view picks
-// among them.
+// One binding a kind, in bindings/<Kind>Binding.cpp; bindingFor
+// (platform/window/binding_for.h) picks among them.
 #define KVIRLO_BINDING_MAKER(kind) std::unique_ptr<Binding> make##kind##Binding(Control& control, BindingHost& host);
 KVIRLO_CONTROL_KINDS(KVIRLO_BINDING_MAKER)
 #undef KVIRLO_BINDING_MAKER
