@@ -74,6 +74,17 @@ session() {  # session NAME [--xwayland]: the compositor, the program, the alert
   status_within 20
   local second=$?
   pid=$first
+  if [ -n "${DISPLAY:-}" ] && ! kill -0 $weston_pid 2>/dev/null && { wait $weston_pid; [ $? = 139 ]; }; then
+    # Weston 14's Xwayland window manager dies on a window transient for its
+    # group's never-mapped leader, which Qt makes of every tool window, the
+    # indicator too; weston 10 and the X desktops take it. Nothing after it
+    # can be tried there: said, not counted as the program's failure.
+    echo "skipped: $name: weston $(weston --version 2>&1 | grep -o '[0-9][0-9.]*' | head -1) crashed" \
+      "(SIGSEGV) when the indicator mapped"
+    kill $first 2>/dev/null; wait $first 2>/dev/null
+    exec 9>&-
+    return
+  fi
   check "$name: a second start ends with status $second" test $second = 0
   if [ -n "$keyboard" ]; then
     # Keys only: the text, Tab, the hour's two digits move on to the minute,
