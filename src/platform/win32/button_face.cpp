@@ -22,10 +22,11 @@ std::vector<std::uint32_t> faceOn(COLORREF background, const ButtonFace& face, i
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
+  MemoryDc memory;
+  const HDC dc = memory.get();
   Bitmap bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   std::vector<std::uint32_t> pixels;
-  if (bitmap.get() && bits) {
+  if (dc && bitmap.get() && bits) {
     HGDIOBJ old = SelectObject(dc, bitmap.get());
     RECT area{0, 0, width, height};
     Brush back(CreateSolidBrush(background));
@@ -44,7 +45,6 @@ std::vector<std::uint32_t> faceOn(COLORREF background, const ButtonFace& face, i
     pixels.assign(first, first + static_cast<std::size_t>(width) * height);
     SelectObject(dc, old);
   }
-  DeleteDC(dc);
   return pixels;
 }
 
@@ -83,6 +83,5 @@ HICON buttonIcon(const ButtonFace& face, int width, int height) {
   ICONINFO icon{TRUE, 0, 0, maskBitmap.get(), colourBitmap.get()};
   return CreateIconIndirect(&icon);  // it copies both bitmaps
 }
-
 
 }  // namespace kvirlo::win32

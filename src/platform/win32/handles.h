@@ -87,6 +87,21 @@ class IconHandle {
   HICON icon_ = nullptr;
 };
 
+// A memory device context to draw into, deleted once.
+class MemoryDc {
+ public:
+  MemoryDc() : dc_(CreateCompatibleDC(nullptr)) {}
+  ~MemoryDc() {
+    if (dc_) DeleteDC(dc_);
+  }
+  MemoryDc(const MemoryDc&) = delete;
+  MemoryDc& operator=(const MemoryDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
 // A system library loaded for as long as one call needs it. The shell and
 // COM bring a dozen libraries with them; a program that waits keeps none of
 // them mapped between the rare calls that need them.
