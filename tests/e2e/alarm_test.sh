@@ -33,6 +33,13 @@ record "$KV_TMP/alert.raw" 60
 echo "RMS of each 3 s of the alert's minute:"
 check "the chime is heard in every 3 s of a minute" heard_throughout "$KV_TMP/alert.raw" 60
 check "it is the chime" not_the_tone "$KV_TMP/alert.raw"
+# Its sound process killed, as by a crash: the alarm goes on.
+pkill -KILL -P $pid -x kvirlo-sound
+sleep 0.5
+record "$KV_TMP/revived.raw" 2
+r=$(rms "$KV_TMP/revived.raw")
+check "the chime goes on after its sound process is killed (RMS ${r:-none})" \
+  awk "BEGIN { exit !(${r:-0} > 0.01) }"
 if [ -n "$alert" ]; then
   click_on "$alert" Form2 Command2   # «Продолжить»
   sleep 0.5

@@ -44,6 +44,10 @@ kill -INT $recorder; wait $recorder 2>/dev/null
 rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$KV_TMP/sound.raw" -n stat 2>&1 |
       awk '/RMS +amplitude/ {print $3}')
 check "the alarm is heard (RMS $rms)" awk "BEGIN { exit !(${rms:-0} > 0.001) }"
+if ! awk "BEGIN { exit !(${rms:-0} > 0.001) }"; then  # late, or never: which, and why
+  record "$KV_TMP/later.raw" 5
+  echo "     5 s later: RMS $(rms "$KV_TMP/later.raw"); sound processes: $(pgrep -P $pid -l | tr '\n' ' ')"
+fi
 
 if [ -n "$alert" ]; then
   click_on "$alert" Form2 Text1
