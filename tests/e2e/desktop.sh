@@ -154,11 +154,19 @@ type_reminder() {
   click_on "$1" Form1 Command1
 }
 
+# A reminder for the minute it is typed in, so that it is due at once: late
+# in a minute, the next one is waited for, lest it be gone by «Пуск».
+type_for_this_minute() {  # WINDOW TEXT
+  local s=$((10#$(date +%S)))
+  [ $s -gt 50 ] && sleep $((61 - s))
+  type_reminder "$1" "$2" "$(date +%-H)" "$(date +%-M)"
+}
+
 # A test's checks: each prints ok or FAIL and counts the failures.
 failures=0
-check() {  # check DESCRIPTION COMMAND...
+check() {  # check DESCRIPTION COMMAND...: false, and counted, when it fails
   local what=$1; shift
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
+  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); return 1; fi
 }
 soon() {  # soon COMMAND...: true once COMMAND holds, within five seconds
   for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done

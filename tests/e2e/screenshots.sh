@@ -67,7 +67,7 @@ if [ "$platform" = windows ]; then
   xdotool windowfocus --sync "$main" >/dev/null 2>&1
   click_on "$main" Form1 Text1 && xdotool type --delay 80 "ж" && sleep 0.5 && xdotool key BackSpace
 fi
-type_reminder "$main" "Позвонить маме" "$(date +%-H)" "$(date +%-M)"
+type_for_this_minute "$main" "Позвонить маме"
 if alert=$(wait_window "Квирло" 20); then
   # Its caption blinks: of a few pictures, the largest is one that shows it.
   shot alert "$alert" && cp "$docs/$platform-alert.png" "$KV_TMP/alert.png"
