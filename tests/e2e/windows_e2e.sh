@@ -71,6 +71,7 @@ sox -q -n -r 22050 -b 16 -c 1 "$WINEPREFIX/drive_c/windows/media/tada.wav" \
   synth 0.4 sine 1500 fade q 0.01 -0 0.1
 start_program "$KV_TMP/program2.log"
 main=$(wait_window "Квирло 3.0" 30)
+check "it starts again (in ${SECONDS}s of the test)" test -n "$main"
 type_for_this_minute "$main" "Now"
 check "the alert opens for the current minute" window_shows "Квирло" 15 ||
   echo "     the windows there: $(wmctrl -l | cut -d' ' -f5- | tr '\n' '|')"
