@@ -101,5 +101,33 @@ TEST(FitCaption, ACaptionKeepsItsDesignBoxGrowsIntoFreeRoomOrStepsItsFontDown) {
   EXPECT_FALSE(cut.fits);
 }
 
+// A heading of two words on a label a line and a half tall, with room
+// beside it and below: wrapped at its own width it would take two lines.
+struct Heading : Window {
+  explicit Heading(ModelContext& c) : Window(c, WindowId::Form4, "Heading") {
+    clientWidth = 4000;
+    clientHeight = 2000;
+    label.setGeometry({120, 120, 1500, 375});
+  }
+  Control label{*this, "label", ControlKind::Label, "Two words"};
+};
+
+TEST(FitCaption, AWrappingLabelWidensToKeepItsLinesBeforeItGrowsDown) {
+  testing::FakeClock clock;
+  Keep host;
+  ModelContext context{clock, host};
+  Heading h(context);
+  ASSERT_TRUE(h.label.wrapsText());
+  // 110 px on one line, 16 px tall; two lines where narrower.
+  const auto twoWords = [](double p, int wrap) {
+    const int line = int(p * 11);
+    return wrap >= line ? TextExtent{line, int(p * 1.6)} : TextExtent{wrap, int(p * 3.2)};
+  };
+  const CaptionFit fit = fitCaption(h.label, Scale{}, 10, twoWords);
+  EXPECT_GE(Scale{}.px(fit.box.width), 110);
+  EXPECT_EQ(fit.box.height, 375) << "one line, in its own height";
+  EXPECT_EQ(fit.points, 10);
+}
+
 }  // namespace
 }  // namespace kvirlo

@@ -143,18 +143,23 @@ CaptionFit fitCaption(const Control& c, Scale s, double points, const MeasureCap
   const double widest = design.width + roomToRight(c);
   const double tallest = design.height + roomBelow(c);
   const bool wraps = c.wrapsText();
-  // A wrapping label first tries its own width, then the widest it may take.
+  // A wrapping label first tries its own width, then the widest it may take;
+  // and both first in its own height, so that a heading that fits on its one
+  // line when a little wider is not broken onto a second line below.
   std::vector<double> widths{design.width};
   if (wraps && widest > design.width) widths.push_back(widest);
+  std::vector<double> heights{design.height};
+  if (tallest > design.height) heights.push_back(tallest);
   for (double p = points;; p = std::max(kSmallestPoints, p - kPointStep)) {
-    for (double width : widths) {
-      const TextExtent need = measure(p, wraps ? s.px(width) : 0);
-      if (need.width > s.px(wraps ? width : widest) || need.height > s.px(tallest)) continue;
-      fit.box.width = std::max(design.width, wraps ? width : s.twips(need.width));
-      fit.box.height = std::max(design.height, s.twips(need.height));
-      fit.points = p;
-      return fit;
-    }
+    for (double height : heights)
+      for (double width : widths) {
+        const TextExtent need = measure(p, wraps ? s.px(width) : 0);
+        if (need.width > s.px(wraps ? width : widest) || need.height > s.px(height)) continue;
+        fit.box.width = std::max(design.width, wraps ? width : s.twips(need.width));
+        fit.box.height = std::max(design.height, s.twips(need.height));
+        fit.points = p;
+        return fit;
+      }
     if (p <= kSmallestPoints) break;
   }
   fit.box.width = widest;
