@@ -41,13 +41,11 @@ alert=$(wait_window "Квирло" 30)
 check "the alert opens at 18:05" test -n "$alert"
 sleep 3
 kill -INT $recorder; wait $recorder 2>/dev/null
-rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$KV_TMP/sound.raw" -n stat 2>&1 |
-      awk '/RMS +amplitude/ {print $3}')
-check "the alarm is heard (RMS $rms)" awk "BEGIN { exit !(${rms:-0} > 0.001) }"
-if ! awk "BEGIN { exit !(${rms:-0} > 0.001) }"; then  # late, or never: which, and why
-  record "$KV_TMP/later.raw" 5
+heard=$(rms "$KV_TMP/sound.raw")
+check "the alarm is heard (RMS $heard)" awk "BEGIN { exit !(${heard:-0} > 0.001) }" || {
+  record "$KV_TMP/later.raw" 5  # late, or never: which, and why
   echo "     5 s later: RMS $(rms "$KV_TMP/later.raw"); sound processes: $(pgrep -P $pid -l | tr '\n' ' ')"
-fi
+}
 
 if [ -n "$alert" ]; then
   click_on "$alert" Form2 Text1
@@ -88,9 +86,8 @@ check "the second reminder starts" soon grep -q '^running=ON' "$XDG_CONFIG_HOME/
 alert=$(wait_window "Квирло" 15)
 sleep 3.5
 kill -INT $recorder; wait $recorder 2>/dev/null
-rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$KV_TMP/sound2.raw" -n stat 2>&1 |
-      awk '/RMS +amplitude/ {print $3}')
-check "a file that is no sound gives way to the tone (RMS $rms)" awk "BEGIN { exit !(${rms:-0} > 0.001) }"
+heard=$(rms "$KV_TMP/sound2.raw")
+check "a file that is no sound gives way to the tone (RMS $heard)" awk "BEGIN { exit !(${heard:-0} > 0.001) }"
 [ -n "$alert" ] && click_on "$alert" Form2 Command1   # «Выход»
 for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 check "«Выход» ends the program" bash -c "! kill -0 $pid 2>/dev/null"
